@@ -1,0 +1,7 @@
+#include "machine/Slot.h"
+
+namespace zenoku {
+
+template class BasicSlot<RandomSource>;
+
+} // namespace zenoku
