@@ -1,0 +1,44 @@
+#pragma once
+
+#include "results/ChartData.h"
+#include "results/ResultLists.h"
+#include "results/RunStatistics.h"
+#include "sim/PlayHistory.h"
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zenoku {
+
+/// A position the progress bar takes while a run is shown: after entry `entry` has been
+/// shown, the bar stands at `position` (the whole part of (entry+1)/E × 100). Only the
+/// entries where the position changes are listed; the last one is 100.
+struct ProgressStep {
+    std::size_t entry;
+    int position;
+    friend bool operator==(const ProgressStep&, const ProgressStep&) = default;
+};
+
+/// Everything the window shows for one run, as plain data.
+struct Results {
+    std::shared_ptr<const PlayHistory> history; ///< the shown run
+    RunStatistics statistics;
+    std::vector<BonusRecord> bonuses;
+    std::string summary;
+    ResultListTexts gameList;
+    std::vector<TextRow> bonusRows;
+    std::vector<TextRow> roleRows;
+    std::vector<TextRow> triggerRows;
+    ChartData charts;
+    std::vector<ProgressStep> progress;
+};
+
+/// Builds every result of the run that `history` holds. Returns nothing when the history
+/// cannot be shown (no entry, or a last TotalPlays below 1). A pure function: the same
+/// history gives the same results.
+std::optional<Results> ShowResults(std::shared_ptr<const PlayHistory> history);
+
+} // namespace zenoku
