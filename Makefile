@@ -29,7 +29,7 @@ test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	@set -e; for b in $(BUILD_DIR)/bench/zenoku_*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
+	@set -e; for b in $(BUILD_DIR)/bench/zenoku_*bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
 
 clean:
 	rm -rf $(BUILD_DIR) build-*
