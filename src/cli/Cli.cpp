@@ -1,6 +1,9 @@
 #include "cli/Cli.h"
 
 #include "machine/Slot.h"
+#include "results/ResultLists.h"
+#include "results/RunStatistics.h"
+#include "results/ShowResults.h"
 #include "sim/Batch.h"
 #include "sim/PlayHistory.h"
 #include "sim/Run.h"
@@ -8,8 +11,11 @@
 #include "simfile/SimFile.h"
 
 #include <ctime>
+#include <memory>
 #include <optional>
 #include <ostream>
+#include <span>
+#include <string_view>
 #include <variant>
 
 namespace zenoku {
@@ -17,7 +23,9 @@ namespace zenoku {
 namespace {
 
 constexpr const char* kUsage = R"(Usage:
-  zenoku-sim-cli play [options]     play runs of the machine
+  zenoku-sim-cli play [options]     play runs of the machine and print their summaries
+  zenoku-sim-cli show FILE.sim [--list LIST [--csv]]
+                                    print the results of a saved or batch ".sim" file
   zenoku-sim-cli --help             show this text
 
 play options:
@@ -34,7 +42,19 @@ play options:
                   the first "." of the file name (level, play count, run number), and
                   print the names of the files written
 
-Exit codes: 0 done, 1 a file could not be written, 2 bad options or input values.
+  One run prints its four-line summary as the window shows it. Several runs without
+  --out print one block per run: "# run i", then that run's summary.
+
+show options:
+  --list LIST     print a result list instead of the summary: games (PLAY情報),
+                  bonuses (ボーナス情報), roles (小役出現率) or triggers (RT解除情報).
+                  Tab-separated: the column captions, then one line per row with the
+                  cells as the window shows them (a bonus whose medals are not known
+                  yet has four cells)
+  --csv           with --list: CSV instead (RFC 4180: comma-separated, fields quoted
+                  where needed, CRLF line ends, UTF-8 without a byte-order mark)
+
+Exit codes: 0 done, 1 a file could not be written or read, 2 bad options or input values.
 )";
 
 struct PlayOptions {
@@ -47,16 +67,13 @@ struct PlayOptions {
 };
 
 std::optional<std::uint32_t> parseSeed(const std::string& text) {
-    if (text.empty() || text.size() > 10)
-        return std::nullopt;
+    if (text.empty() || text.size() > 10) return std::nullopt;
     std::uint64_t v = 0;
     for (char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
+        if (c < '0' || c > '9') return std::nullopt;
         v = v * 10 + static_cast<std::uint64_t>(c - '0');
     }
-    if (v > UINT32_MAX)
-        return std::nullopt;
+    if (v > UINT32_MAX) return std::nullopt;
     return static_cast<std::uint32_t>(v);
 }
 
@@ -72,10 +89,8 @@ std::optional<PlayOptions> parsePlayOptions(const std::vector<std::string>& args
             name.resize(eq);
         }
         auto take = [&]() -> std::optional<std::string> {
-            if (value)
-                return value;
-            if (i + 1 < args.size())
-                return args[++i];
+            if (value) return value;
+            if (i + 1 < args.size()) return args[++i];
             error = "option " + name + " needs a value";
             return std::nullopt;
         };
@@ -83,19 +98,16 @@ std::optional<PlayOptions> parsePlayOptions(const std::vector<std::string>& args
             o.clearStock = true;
         } else if (name == "--seed") {
             const auto v = take();
-            if (!v)
-                return std::nullopt;
+            if (!v) return std::nullopt;
             const auto seed = parseSeed(*v);
             if (!seed) {
                 error = "--seed takes an integer from 0 to 4294967295, not '" + *v + "'";
                 return std::nullopt;
             }
             o.seed = *seed;
-        } else if (name == "--level" || name == "--plays" || name == "--runs" ||
-                   name == "--out") {
+        } else if (name == "--level" || name == "--plays" || name == "--runs" || name == "--out") {
             const auto v = take();
-            if (!v)
-                return std::nullopt;
+            if (!v) return std::nullopt;
             if (name == "--level")
                 o.level = *v;
             else if (name == "--plays")
@@ -116,16 +128,9 @@ std::optional<PlayOptions> parsePlayOptions(const std::vector<std::string>& args
     return o;
 }
 
+/// The summary of a played run, as the window shows it, and a line feed.
 void printRun(std::ostream& out, const PlayHistory& history) {
-    std::int32_t big = 0;
-    std::int32_t reg = 0;
-    for (const PlayRecord& r : history) {
-        big += r.isRelease() && r.Outcome == OutcomeCode::BigRelease;
-        reg += r.isRelease() && r.Outcome == OutcomeCode::RegRelease;
-    }
-    const PlayRecord& last = history.back();
-    out << "BIG回数:" << big << "\u3000REG回数:" << reg << "\nPlay数:" << last.TotalPlays
-        << "  記録数:" << history.size() << "  メダル:" << last.Medals << '\n';
+    if (isShowable(history)) out << summaryText(computeStatistics(history)) << '\n';
 }
 
 int play(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -160,8 +165,7 @@ int play(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
 
     for (std::int32_t i = 1; i <= in.runs; ++i) {
         RunSimulation(slot, request, history);
-        if (in.runs > 1)
-            out << (i > 1 ? "\n" : "") << "# run " << i << '\n';
+        if (in.runs > 1) out << (i > 1 ? "\n" : "") << "# run " << i << '\n';
         printRun(out, history);
     }
     if (options->out) {
@@ -171,6 +175,164 @@ int play(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
             return kExitFailure;
         }
     }
+    return kExitOk;
+}
+
+/// The lists `show --list` prints.
+enum class ListKind { Games, Bonuses, Roles, Triggers };
+
+struct ShowOptions {
+    std::string file;
+    std::optional<ListKind> list;
+    bool csv = false;
+};
+
+std::optional<ShowOptions> parseShowOptions(const std::vector<std::string>& args,
+                                            std::string& error) {
+    ShowOptions o;
+    bool haveFile = false;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::optional<std::string> value;
+        if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+            value = name.substr(eq + 1);
+            name.resize(eq);
+        }
+        if (name == "--csv" && !value) {
+            o.csv = true;
+        } else if (name == "--list") {
+            if (!value && i + 1 < args.size()) value = args[++i];
+            if (!value) {
+                error = "option --list needs a value";
+                return std::nullopt;
+            }
+            if (*value == "games")
+                o.list = ListKind::Games;
+            else if (*value == "bonuses")
+                o.list = ListKind::Bonuses;
+            else if (*value == "roles")
+                o.list = ListKind::Roles;
+            else if (*value == "triggers")
+                o.list = ListKind::Triggers;
+            else {
+                error = "--list takes games, bonuses, roles or triggers, not '" + *value + "'";
+                return std::nullopt;
+            }
+        } else if (name.rfind("--", 0) == 0 || haveFile) {
+            error = "unknown option '" + args[i] + "'";
+            return std::nullopt;
+        } else {
+            o.file = args[i];
+            haveFile = true;
+        }
+    }
+    if (!haveFile || o.file.empty()) {
+        error = "show needs a .sim file";
+        return std::nullopt;
+    }
+    if (o.csv && !o.list) {
+        error = "--csv goes with --list";
+        return std::nullopt;
+    }
+    return o;
+}
+
+/// Writes rows of cells as tab-separated lines, or as RFC 4180 CSV records.
+class TableWriter {
+public:
+    TableWriter(std::ostream& out, bool csv) : m_out(out), m_csv(csv) {}
+
+    template <class Cells> void row(const Cells& cells) {
+        m_line.clear();
+        bool first = true;
+        for (const auto& cell : cells) {
+            if (!first) m_line.push_back(m_csv ? ',' : '\t');
+            first = false;
+            appendCell(std::string_view(cell));
+        }
+        m_line += m_csv ? "\r\n" : "\n";
+        m_out << m_line;
+    }
+
+private:
+    void appendCell(std::string_view cell) {
+        // A field with a separator, a quote or a line break is quoted, its quotes doubled.
+        if (!m_csv || cell.find_first_of(",\"\r\n") == std::string_view::npos) {
+            m_line += cell;
+            return;
+        }
+        m_line.push_back('"');
+        for (char ch : cell) {
+            if (ch == '"') m_line.push_back('"');
+            m_line.push_back(ch);
+        }
+        m_line.push_back('"');
+    }
+
+    std::ostream& m_out;
+    bool m_csv;
+    std::string m_line;
+};
+
+template <std::size_t N>
+void printRows(TableWriter& table, const std::array<std::string_view, N>& captions,
+               const std::vector<TextRow>& rows) {
+    table.row(captions);
+    for (const TextRow& r : rows)
+        table.row(r);
+}
+
+void printList(std::ostream& out, const Results& results, ListKind kind, bool csv) {
+    TableWriter table(out, csv);
+    switch (kind) {
+    case ListKind::Games:
+        table.row(kGameListCaptions);
+        for (std::size_t k = 0; k < results.gameList.rowCount(); ++k)
+            table.row(results.gameList.row(k));
+        break;
+    case ListKind::Bonuses:
+        printRows(table, kBonusListCaptions, results.bonusRows);
+        break;
+    case ListKind::Roles:
+        printRows(table, kRoleListCaptions, results.roleRows);
+        break;
+    case ListKind::Triggers:
+        printRows(table, kTriggerListCaptions, results.triggerRows);
+        break;
+    }
+}
+
+int show(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string error;
+    const auto options = parseShowOptions(args, error);
+    if (!options) {
+        err << "zenoku-sim-cli: " << error << "\n(see zenoku-sim-cli --help)\n";
+        return kExitBadInput;
+    }
+    SimFileContents contents;
+    switch (readSimFile(options->file, contents)) {
+    case ReadStatus::Ok:
+        break;
+    case ReadStatus::CannotOpen:
+        err << "zenoku-sim-cli: cannot open '" << options->file << "'\n";
+        return kExitFailure;
+    case ReadStatus::NotSimFile:
+        err << "このファイルは、ゼノクsimファイルではありません。\n";
+        return kExitFailure;
+    case ReadStatus::NoRecords:
+        err << "zenoku-sim-cli: '" << options->file << "' holds no game to show\n";
+        return kExitFailure;
+    }
+    const auto results =
+        ShowResults(std::make_shared<const PlayHistory>(std::move(contents.history)));
+    if (!results) {
+        err << "zenoku-sim-cli: '" << options->file << "' holds no game to show\n";
+        return kExitFailure;
+    }
+    if (options->list)
+        printList(out, *results, *options->list, options->csv);
+    else
+        out << results->summary << '\n';
     return kExitOk;
 }
 
@@ -192,6 +354,14 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                 return kExitOk;
             }
         return play(args, out, err);
+    }
+    if (args[0] == "show") {
+        for (const auto& a : args)
+            if (a == "--help" || a == "-h") {
+                out << kUsage;
+                return kExitOk;
+            }
+        return show(args, out, err);
     }
     err << "zenoku-sim-cli: unknown command '" << args[0] << "'\n" << kUsage;
     return kExitBadInput;

@@ -38,9 +38,9 @@ inline constexpr std::size_t kMarkerCount = static_cast<std::size_t>(Marker::Cou
 
 /// One bar of the games-between-bonuses chart.
 struct Bar {
-    std::int32_t x;  ///< 0, 1, 2 … one per bonus in play order
-    std::int32_t y;  ///< SinceBonus of the release entry
-    Rgb colour;      ///< red for a BIG, black for a REG
+    std::int32_t x; ///< 0, 1, 2 … one per bonus in play order
+    std::int32_t y; ///< SinceBonus of the release entry
+    Rgb colour;     ///< red for a BIG, black for a REG
 };
 
 struct PieSlice {
@@ -51,11 +51,11 @@ struct PieSlice {
 
 /// Everything the four charts draw for one run.
 struct ChartData {
-    std::int32_t bottomMin = 1;  ///< slump graph bottom axis: 1 .. N
+    std::int32_t bottomMin = 1; ///< slump graph bottom axis: 1 .. N
     std::int32_t bottomMax = 1;
-    PointSeries slump;   ///< (TotalPlays, Medals) of every normal game
-    PointSeries stockB;  ///< (TotalPlays, BigStock) of every entry
-    PointSeries stockR;  ///< (TotalPlays, RegStock) of every entry
+    PointSeries slump;  ///< (TotalPlays, Medals) of every normal game
+    PointSeries stockB; ///< (TotalPlays, BigStock) of every entry
+    PointSeries stockR; ///< (TotalPlays, RegStock) of every entry
     std::array<PointSeries, kMarkerCount> markers;
     std::vector<Bar> bars;
     std::array<PieSlice, 7> rolePie;

@@ -14,30 +14,30 @@ namespace zenoku {
 /// Counts and derived values of one run, computed from its play history alone. Only normal
 /// games count; every rate is per normal game.
 struct RunStatistics {
-    std::size_t entries = 0;        ///< E, entries of the history
-    std::int32_t normalGames = 0;   ///< N, TotalPlays of the last entry
+    std::size_t entries = 0;                    ///< E, entries of the history
+    std::int32_t normalGames = 0;               ///< N, TotalPlays of the last entry
     std::array<std::int32_t, 8> roleCount{};    ///< [1..7]: bell .. pure miss; [0] unused
-    std::int32_t bigCount = 0;      ///< normal games with Outcome 8
-    std::int32_t regCount = 0;      ///< normal games with Outcome 9
+    std::int32_t bigCount = 0;                  ///< normal games with Outcome 8
+    std::int32_t regCount = 0;                  ///< normal games with Outcome 9
     std::array<std::int32_t, 5> triggerCount{}; ///< [1..4]: release entries by RtTrigger
-    std::int32_t bonusCount = 0;    ///< release entries
+    std::int32_t bonusCount = 0;                ///< release entries
     std::int32_t finalMedals = 0;
     std::int32_t finalBigStock = 0;
     std::int32_t finalRegStock = 0;
 
-    float bigOneIn = 0;    ///< N / bigCount in integer division, 0 without BIGs
-    float regOneIn = 0;    ///< the same for REGs
-    float payoutRate = 0;  ///< 機械割: finalMedals / (3N) × 100 + 100, as a 32-bit float
+    float bigOneIn = 0;       ///< N / bigCount in integer division, 0 without BIGs
+    float regOneIn = 0;       ///< the same for REGs
+    float payoutRate = 0;     ///< 機械割: finalMedals / (3N) × 100 + 100, as a 32-bit float
     std::int64_t balance = 0; ///< 収支 in yen: finalMedals × 20, never wrapped
 };
 
 /// One bonus of the run: its release entry and what followed it.
 struct BonusRecord {
-    std::size_t entry = 0;        ///< index of the release entry
-    std::int32_t totalPlays = 0;  ///< normal game number of the release
-    std::int32_t sinceBonus = 0;  ///< normal games since the previous bonus, release included
-    std::int32_t outcome = 0;     ///< 8 BIG, 9 REG
-    std::int32_t trigger = 0;     ///< RtTrigger of the release entry
+    std::size_t entry = 0;       ///< index of the release entry
+    std::int32_t totalPlays = 0; ///< normal game number of the release
+    std::int32_t sinceBonus = 0; ///< normal games since the previous bonus, release included
+    std::int32_t outcome = 0;    ///< 8 BIG, 9 REG
+    std::int32_t trigger = 0;    ///< RtTrigger of the release entry
     /// Net medals of the bonus games plus the 15 the release paid; absent when no normal
     /// game followed the bonus (released on the run's last normal game).
     std::optional<std::int64_t> medalsWon;
