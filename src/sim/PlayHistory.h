@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <new>
 #include <type_traits>
 
 namespace zenoku {
@@ -47,7 +46,9 @@ inline constexpr std::array<std::int32_t PlayRecord::*, kSeriesCount> kSeriesMem
 /// one common length.
 ///
 /// Storage is one contiguous block grown with `realloc`, which moves large blocks by
-/// remapping pages rather than copying them; records are not zero-filled before use.
+/// remapping pages rather than copying them; records are not zero-filled before use, and a
+/// large block asks for huge pages, since touching fresh memory page by page costs more than
+/// playing the games.
 class PlayHistory {
 public:
     PlayHistory() = default;
@@ -132,15 +133,8 @@ public:
     }
 
 private:
-    void reallocate(std::size_t n) {
-        if (n > SIZE_MAX / sizeof(PlayRecord))
-            throw std::bad_alloc();
-        void* p = std::realloc(m_data, n * sizeof(PlayRecord));
-        if (p == nullptr)
-            throw std::bad_alloc();
-        m_data = static_cast<PlayRecord*>(p);
-        m_capacity = n;
-    }
+    /// Moves the records into a block of `n` records; throws std::bad_alloc when it cannot.
+    void reallocate(std::size_t n);
 
     PlayRecord* m_data = nullptr;
     std::size_t m_size = 0;
