@@ -30,6 +30,7 @@ struct PointSeries {
         x.push_back(px);
         y.push_back(py);
     }
+    friend bool operator==(const PointSeries&, const PointSeries&) = default;
 };
 
 /// The eight marker series of the slump graph, in chart order.
@@ -41,12 +42,15 @@ struct Bar {
     std::int32_t x; ///< 0, 1, 2 … one per bonus in play order
     std::int32_t y; ///< SinceBonus of the release entry
     Rgb colour;     ///< red for a BIG, black for a REG
+    friend bool operator==(const Bar&, const Bar&) = default;
 };
 
+/// One slice of a pie: the label its legend shows, its count and its colour.
 struct PieSlice {
     std::string label;
     std::int32_t value;
     Rgb colour;
+    friend bool operator==(const PieSlice&, const PieSlice&) = default;
 };
 
 /// Everything the four charts draw for one run.
@@ -60,6 +64,7 @@ struct ChartData {
     std::vector<Bar> bars;
     std::array<PieSlice, 7> rolePie;
     std::array<PieSlice, 4> triggerPie;
+    friend bool operator==(const ChartData&, const ChartData&) = default;
 };
 
 } // namespace zenoku

@@ -29,6 +29,7 @@ struct RunStatistics {
     float regOneIn = 0;       ///< the same for REGs
     float payoutRate = 0;     ///< 機械割: finalMedals / (3N) × 100 + 100, as a 32-bit float
     std::int64_t balance = 0; ///< 収支 in yen: finalMedals × 20, never wrapped
+    friend bool operator==(const RunStatistics&, const RunStatistics&) = default;
 };
 
 /// One bonus of the run: its release entry and what followed it.
@@ -41,6 +42,7 @@ struct BonusRecord {
     /// Net medals of the bonus games plus the 15 the release paid; absent when no normal
     /// game followed the bonus (released on the run's last normal game).
     std::optional<std::int64_t> medalsWon;
+    friend bool operator==(const BonusRecord&, const BonusRecord&) = default;
 };
 
 /// Whether a history can be shown: at least one entry and a last TotalPlays of 1 or more.
