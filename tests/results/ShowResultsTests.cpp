@@ -61,6 +61,24 @@ TEST(ShowResults, ChartSeriesOfAShortRun) {
     EXPECT_EQ(results->bonusRows[2].size(), 4u);
 }
 
+TEST(ShowResults, OneGameWithoutBonusesHasNoBarsAndZeroTriggerSlices) {
+    test::HistoryBuilder b;
+    b.normal(1, 5, 1, Bell);
+    const auto results = ShowResults(b.shared());
+    ASSERT_TRUE(results);
+    const ChartData& c = results->charts;
+    EXPECT_EQ(c.bottomMin, 1);
+    EXPECT_EQ(c.bottomMax, 1);
+    EXPECT_EQ(c.slump, points({1}, {5}));
+    EXPECT_TRUE(c.bars.empty());
+    EXPECT_EQ(marker(c, Marker::BIG).size() + marker(c, Marker::REG).size(), 0u);
+    for (const PieSlice& slice : c.triggerPie)
+        EXPECT_EQ(slice.value, 0) << slice.label;
+    EXPECT_TRUE(results->bonusRows.empty());
+    EXPECT_EQ(results->gameList.rowCount(), 1u);
+    EXPECT_EQ(results->progress, (std::vector<ProgressStep>{{0, 100}}));
+}
+
 TEST(ShowResults, ProgressListsEachNewPositionEndingAtHundred) {
     struct Case {
         std::size_t entries;
