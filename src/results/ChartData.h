@@ -8,6 +8,7 @@
 
 namespace zenoku {
 
+/// A colour as red, green and blue, 0..255 each.
 struct Rgb {
     std::uint8_t r, g, b;
     friend bool operator==(const Rgb&, const Rgb&) = default;
@@ -60,10 +61,11 @@ struct ChartData {
     PointSeries slump;  ///< (TotalPlays, Medals) of every normal game
     PointSeries stockB; ///< (TotalPlays, BigStock) of every entry
     PointSeries stockR; ///< (TotalPlays, RegStock) of every entry
+    /// Role markers at (TotalPlays, Medals), indexed by Marker; bonus games included.
     std::array<PointSeries, kMarkerCount> markers;
-    std::vector<Bar> bars;
-    std::array<PieSlice, 7> rolePie;
-    std::array<PieSlice, 4> triggerPie;
+    std::vector<Bar> bars;              ///< one per bonus, in play order
+    std::array<PieSlice, 7> rolePie;    ///< bell .. pure miss, by normal-game count
+    std::array<PieSlice, 4> triggerPie; ///< RT release triggers 1..4, by release count
     friend bool operator==(const ChartData&, const ChartData&) = default;
 };
 

@@ -26,14 +26,14 @@ struct ProgressStep {
 struct Results {
     std::shared_ptr<const PlayHistory> history; ///< the shown run
     RunStatistics statistics;
-    std::vector<BonusRecord> bonuses;
-    std::string summary;
-    ResultListTexts gameList;
-    std::vector<TextRow> bonusRows;
-    std::vector<TextRow> roleRows;
-    std::vector<TextRow> triggerRows;
+    std::vector<BonusRecord> bonuses; ///< per-bonus values, in play order
+    std::string summary;              ///< the four-line summary, no final line feed
+    ResultListTexts gameList;         ///< per-game list, rows formatted on request
+    std::vector<TextRow> bonusRows;   ///< 5 cells, or 4 while the medals won are unknown
+    std::vector<TextRow> roleRows;    ///< 7 rows of 4 cells
+    std::vector<TextRow> triggerRows; ///< 4 rows of 3 cells
     ChartData charts;
-    std::vector<ProgressStep> progress;
+    std::vector<ProgressStep> progress; ///< at most 101 steps, the last at 100
 };
 
 /// Builds every result of the run that `history` holds. Returns nothing when the history
