@@ -33,10 +33,18 @@ Marker markerOf(const PlayRecord& r) {
     }
 }
 
+/// A BIG or REG outcome: a bar for the games-between-bonuses chart. In a played run only
+/// release entries carry one; a foreign file may put one on a bonus game, which gets its bar
+/// like any other.
+bool isBonusOutcome(const PlayRecord& r) {
+    return r.Outcome == OutcomeCode::BigRelease || r.Outcome == OutcomeCode::RegRelease;
+}
+
 /// How many points each series will get, so every array is allocated once at its final size.
 struct SeriesSizes {
     std::size_t normalGames = 0;
     std::size_t releases = 0;
+    std::size_t bars = 0;
     std::array<std::size_t, kMarkerCount + 1> markers{};
 };
 
@@ -45,6 +53,7 @@ SeriesSizes countSeries(const PlayHistory& history) {
     for (const PlayRecord& r : history) {
         n.normalGames += r.isNormalGame();
         n.releases += r.isRelease();
+        n.bars += isBonusOutcome(r);
         ++n.markers[static_cast<std::size_t>(markerOf(r))];
     }
     return n;
@@ -83,7 +92,7 @@ std::optional<Results> ShowResults(std::shared_ptr<const PlayHistory> shown) {
     reserve(c.stockR, e);
     for (std::size_t m = 0; m < kMarkerCount; ++m)
         reserve(c.markers[m], sizes.markers[m]);
-    c.bars.reserve(sizes.releases);
+    c.bars.reserve(sizes.bars);
     res.bonuses.reserve(sizes.releases);
     res.progress.reserve(e < 101 ? e : 101);
 
@@ -98,7 +107,7 @@ std::optional<Results> ShowResults(std::shared_ptr<const PlayHistory> shown) {
         // 7.2 Role marker at (TotalPlays, Medals); a bar per release, in play order.
         if (const Marker m = markerOf(r); m != Marker::Count)
             c.markers[static_cast<std::size_t>(m)].add(r.TotalPlays, r.Medals);
-        if (r.isRelease())
+        if (isBonusOutcome(r))
             c.bars.push_back(
                 {static_cast<std::int32_t>(c.bars.size()), r.SinceBonus,
                  r.Outcome == OutcomeCode::BigRelease ? Colours::Red : Colours::Black});

@@ -79,6 +79,18 @@ TEST(ShowResults, OneGameWithoutBonusesHasNoBarsAndZeroTriggerSlices) {
     EXPECT_EQ(results->progress, (std::vector<ProgressStep>{{0, 100}}));
 }
 
+TEST(ShowResults, ForeignBonusGameWithAReleaseCodeGetsAMarkerAndABarButNoBonusRow) {
+    test::HistoryBuilder b;
+    b.normal(5, 12, 5, BigRelease, 1, 1).bonus(1, 20, RegRelease).normal(1, 17, 6, Miss);
+    const auto results = ShowResults(b.shared());
+    ASSERT_TRUE(results);
+    EXPECT_EQ(results->charts.bars,
+              (std::vector<Bar>{{0, 5, Colours::Red}, {1, 5, Colours::Black}}));
+    EXPECT_EQ(marker(results->charts, Marker::REG), points({5}, {20}));
+    EXPECT_EQ(results->bonusRows.size(), 1u);
+    EXPECT_EQ(results->statistics.regCount, 0);
+}
+
 TEST(ShowResults, ProgressListsEachNewPositionEndingAtHundred) {
     struct Case {
         std::size_t entries;
