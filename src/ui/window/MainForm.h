@@ -1,0 +1,120 @@
+#pragma once
+
+#include "machine/Slot.h"
+#include "results/ShowResults.h"
+#include "sim/PlayHistory.h"
+#include "sim/StartInputs.h"
+#include "simfile/FileLayer.h"
+#include "simfile/SimFile.h"
+
+#include <QMainWindow>
+#include <cstdint>
+#include <memory>
+
+class QLabel;
+class QTimer;
+class QTreeWidget;
+
+namespace Ui {
+class MainForm;
+}
+
+namespace zenoku {
+
+class Dialogs;
+class GameListModel;
+
+/// The main window: the inputs of a run, the start command, the results of the shown run,
+/// the ".sim" file commands and the status bar with its clock. It owns the machine and the
+/// play history for the life of the program. Its handlers only read inputs, call the core
+/// and hand the core's texts to widgets.
+class TMainForm final : public QMainWindow {
+    Q_OBJECT
+public:
+    /// Builds the window with its controls in their initial state and a machine whose random
+    /// source is seeded once with `seed`. Dialogs and file pickers go through `dialogs`;
+    /// ".sim" files are written through `files`. Both must outlive the window.
+    TMainForm(Dialogs& dialogs, std::uint32_t seed, FileLayer& files = realFileLayer(),
+              QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    /// The results on screen, null until a run or a file has been shown. The charts are
+    /// filled from them.
+    std::shared_ptr<const Results> shownResults() const { return m_shown; }
+    /// The header a save writes: the machine's level and play count when the shown run was
+    /// shown.
+    SimHeader shownHeader() const { return m_shownHeader; }
+    /// The history the last run, batch run or opened file filled (empty before any).
+    const PlayHistory& history() const { return *m_history; }
+    const TSlot& slot() const { return *m_slot; }
+    /// Text of status-bar panel 0 (messages) or 1 (the clock).
+    QString statusText(int panel) const;
+
+public slots:
+    /// 開始(&G): checks the inputs, then plays one run and shows it, or plays a batch.
+    void FileStartMenuClick();
+    /// The 開始 button: the same as 開始(&G).
+    void StartButtonClic();
+    /// 設定確認: puts the machine's level into the level box.
+    void FlevelButtonClick();
+    /// 開く(&O): reads a ".sim" file and shows it.
+    void FileOpenMenuClick();
+    /// 保存(&S): writes the shown run to a ".sim" file.
+    void FileSaveMenuClick();
+    /// 終了(&X): closes the window, which ends the program.
+    void FileExitMenuClick();
+    /// Writes the local date and time into status panel 1.
+    void Timer1Timer();
+
+    /// Handlers of the eight role check boxes, which show or hide the slump graph's marker
+    /// series. They have nothing to switch until the slump graph is on the window.
+    void BIGCheckBoxClick() {}
+    void REGCheckBoxClick() {}
+    void BellCheckBoxClick() {}
+    void OrangeCheckBoxClick() {}
+    void Cherry2CheckBoxClick() {}
+    void Cherry4CheckBoxClick() {}
+    void RReplayCheckBoxClick() {}
+    void HazureCheckBoxClick() {}
+
+signals:
+    /// A run or a file has just been shown; `shownResults()` holds what is on screen.
+    void resultsShown();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    /// Hands the results of `history` to the widgets. False, with nothing changed, when the
+    /// history cannot be shown.
+    bool ShowResults(std::shared_ptr<const PlayHistory> history);
+    void runSingle(const StartInputs& inputs);
+    /// True when every run of the batch was written.
+    bool runBatch(const StartInputs& inputs);
+    /// The history a run may fill: a fresh one when the current one is still on screen.
+    PlayHistory& writableHistory();
+
+    void setStatus(const QString& text);
+    void setHiddenLevelNotice(bool hidden);
+    void setResultText(const QString& text);
+    void fillBonusList(const std::vector<TextRow>& rows);
+    void applyBonusScroll();
+
+    std::unique_ptr<Ui::MainForm> m_ui;
+    Dialogs& m_dialogs;
+    FileLayer& m_files;
+    std::unique_ptr<TSlot> m_slot;
+    std::shared_ptr<PlayHistory> m_history;
+    std::shared_ptr<const Results> m_shown;
+    SimHeader m_shownHeader;
+    GameListModel* m_gameList = nullptr;
+    QLabel* m_statusPanels[2] = {nullptr, nullptr};
+    QTimer* m_clock = nullptr;
+    /// A run, batch, open or save is in progress: the file commands and Start do nothing.
+    bool m_busy = false;
+    bool m_centred = false;
+    /// Where the bonus list is to stand once it is laid out (pixels from the top), or -1.
+    int m_bonusScroll = -1;
+};
+
+} // namespace zenoku

@@ -1,0 +1,42 @@
+// zenoku-sim: the window program.
+#include "LayoutFonts.h"
+#include "MainForm.h"
+#include "QtDialogs.h"
+#include "WindowTexts.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <ctime>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(zenoku::kApplicationTitle));
+    zenoku::substituteLayoutFonts();
+
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption seedOption(
+        QStringLiteral("seed"),
+        QStringLiteral("Seed the random source with S (0..4294967295) instead of the clock."),
+        QStringLiteral("S"));
+    parser.addOption(seedOption);
+    parser.process(app);
+
+    // The random source is seeded once, from the calendar time in seconds unless a seed is
+    // given; every run, batch and opened file then continues that one sequence.
+    auto seed = static_cast<std::uint32_t>(std::time(nullptr));
+    if (parser.isSet(seedOption)) {
+        bool ok = false;
+        seed = parser.value(seedOption).toUInt(&ok);
+        if (!ok) {
+            qCritical("zenoku-sim: --seed takes a whole number from 0 to 4294967295");
+            return 2;
+        }
+    }
+
+    zenoku::QtDialogs dialogs;
+    zenoku::TMainForm window(dialogs, seed);
+    window.show();
+    QApplication::exec();
+    return 0;
+}
