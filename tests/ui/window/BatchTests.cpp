@@ -142,6 +142,7 @@ private slots:
         w.chooseFileCommandsAtNextEventPass();
         w.start();
         QCOMPARE(w.dialogs.calls.size(), std::size_t{1}); // the batch's own name
+        QCOMPARE(w.form.slot().GetFlevel(), 6);
         QCOMPARE(dir.entries(), (std::vector<std::string>{"b6_100_1.sim", "b6_100_2.sim"}));
         int normal = 0;
         for (const PlayRecord& r : w.form.history())

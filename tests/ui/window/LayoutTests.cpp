@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -118,6 +119,11 @@ private slots:
         QCOMPARE(w.form.centralWidget()->geometry(), QRect(0, menu, 604, 680));
         QCOMPARE(w.form.statusBar()->geometry(), QRect(0, menu + 680, 604, 21));
         QVERIFY(!(w.form.windowFlags() & Qt::WindowMaximizeButtonHint));
+        // Centred on the desk, but never with its title bar above it.
+        const QRect desk = w.form.screen()->availableGeometry();
+        QVERIFY(qAbs(w.form.frameGeometry().center().x() - desk.center().x()) <= 1);
+        QCOMPARE(w.form.frameGeometry().top(),
+                 std::max(desk.top(), desk.center().y() - w.form.frameGeometry().height() / 2));
         QVERIFY(w.form.windowFlags() & Qt::WindowMinimizeButtonHint);
 
         const QLabel* messages = w.find<QLabel>("StatusPanel0");

@@ -194,10 +194,19 @@ private slots:
         w.dialogs.fileNames = {QStringLiteral("/nonexistent/a.sim"),
                                QStringLiteral("/nonexistent/b.sim")};
         // 開く, 保存 and 開始 chosen at the one event pass the run makes before its games.
+        bool buttonEnabled = true;
+        QString status;
+        w.atNextEventPass([&] {
+            buttonEnabled = w.find<QPushButton>("StartButton")->isEnabled();
+            status = w.status();
+        });
         w.chooseFileCommandsAtNextEventPass();
         w.run(QStringLiteral("2000"), QStringLiteral("4"));
+        QVERIFY(!buttonEnabled);
+        QCOMPARE(status, q(kRunningText));
 
         QCOMPARE(w.dialogs.calls.size(), std::size_t{0});
+        QCOMPARE(w.form.slot().GetFlevel(), 4);
         QCOMPARE(normalGames(w.form.history()), 2000);
         const CoreRun core = coreRun({{100, 3, false}, {2000, 4, false}});
         QVERIFY(w.form.history() == *core.history);
