@@ -54,5 +54,10 @@ fuzz: deps
 bench: build
 	@set -e; for b in $(BUILD_DIR)/bench/zenoku_*bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
 
+# The Debian package, built by CPack into the build folder: zenoku-sim_<version>_<arch>.deb.
+.PHONY: package
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
 clean:
 	rm -rf $(BUILD_DIR) build-*
