@@ -1,6 +1,7 @@
 #pragma once
 
 #include "charts/ChartInteraction.h"
+#include "charts/SampledGraph.h"
 #include "results/ChartData.h"
 
 #include <array>
@@ -17,9 +18,9 @@ namespace zenoku {
 /// `SlumpSeries`, `BIG`, `REG`, `Cherry2`, `Cherry4`, `Orange`, `Bell`, `Hazure`,
 /// `StockBSeries`, `StockRSeries`, `RReplay` (a later series is drawn over an earlier one).
 ///
-/// Every point of the chart data goes into the graphs; drawing them relies on the plot's
-/// adaptive sampling, which keeps the lowest and highest point of each pixel column, so a
-/// one-game spike stays visible in a run of millions of games.
+/// Every point of the chart data goes into the graphs; drawing them relies on adaptive
+/// sampling, which keeps the lowest and highest point of each pixel column, so a one-game
+/// spike stays visible in a run of millions of games (see `SampledGraph`).
 class SlumpChartView : public QCustomPlot {
     Q_OBJECT
 public:
@@ -64,10 +65,10 @@ private:
     std::vector<AxisRange> fullView();
     void rebuildLegend();
 
-    QCPGraph* m_slump = nullptr;
-    QCPGraph* m_stockB = nullptr;
-    QCPGraph* m_stockR = nullptr;
-    std::array<QCPGraph*, kMarkerCount> m_markers{};
+    SampledGraph* m_slump = nullptr;
+    SampledGraph* m_stockB = nullptr;
+    SampledGraph* m_stockR = nullptr;
+    std::array<SampledGraph*, kMarkerCount> m_markers{};
     QLabel* m_label4 = nullptr;
     ChartInteraction* m_interaction = nullptr;
 
