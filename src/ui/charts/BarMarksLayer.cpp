@@ -46,8 +46,12 @@ std::vector<BarMark> BarMarksLayer::marksInView() const {
     const int minus = metrics.horizontalAdvance(u'-');
     const int boxHeight = metrics.height() + 2 * kPadding;
 
+    // The widest box any value can need: boxes are looked at in the order of their centres,
+    // so a box ending this far left of a centre cannot reach any later box.
+    const int widest = 2 * kPadding + 10 * digit + 3 * comma + minus;
+
     const QRect area = clipRect();
-    // Boxes drawn so far whose right edge may still reach the next box.
+    // Boxes drawn so far whose right edge may still reach a later box.
     std::vector<QRect> recent;
     for (auto it = first; it != last; ++it) {
         const double centre = m_keyAxis->coordToPixel(it->x);
@@ -59,7 +63,8 @@ std::vector<BarMark> BarMarksLayer::marksInView() const {
         const QRect box(static_cast<int>(std::lround(centre - width / 2.0)),
                         static_cast<int>(std::lround(top)) - kGap - boxHeight, width, boxHeight);
         if (!box.intersects(area)) continue;
-        std::erase_if(recent, [&](const QRect& r) { return r.right() < box.left(); });
+        const int reach = static_cast<int>(std::floor(centre)) - widest;
+        std::erase_if(recent, [&](const QRect& r) { return r.right() < reach; });
         if (std::any_of(recent.begin(), recent.end(),
                         [&](const QRect& r) { return r.intersects(box); }))
             continue;

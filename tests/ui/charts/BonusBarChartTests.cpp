@@ -116,8 +116,14 @@ private slots:
         const auto full = view.marks()->marksInView();
         QVERIFY(!full.empty());
         QVERIFY(full.size() < 600);
-        for (std::size_t k = 1; k < full.size(); ++k)
+        for (std::size_t k = 1; k < full.size(); ++k) {
             QVERIFY(full[k].bar > full[k - 1].bar);
+            for (std::size_t j = 0; j < k; ++j)
+                if (full[j].box.intersects(full[k].box))
+                    QFAIL(qPrintable(QStringLiteral("marks of bars %1 and %2 overlap")
+                                         .arg(full[j].bar)
+                                         .arg(full[k].bar)));
+        }
 
         view.xAxis->setRange(30000 - 0.5, 30005 + 0.5);
         view.replot();
