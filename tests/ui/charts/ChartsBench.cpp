@@ -87,7 +87,7 @@ void BM_FillAllChartsFirstTime(benchmark::State& state) {
     }
     addCounters(state, run.charts);
 }
-BENCHMARK(BM_FillAllChartsFirstTime)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+BENCHMARK(BM_FillAllChartsFirstTime)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 /// One replot and repaint of the slump graph. Argument 0: full view; 1: zoomed into a
 /// rectangle a fifth of the plotting area wide; 2: full view with every marker shown.
