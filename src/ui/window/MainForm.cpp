@@ -225,8 +225,8 @@ void TMainForm::StartButtonClic() {
 }
 
 void TMainForm::FileStartMenuClick() {
-    // A nested start (from the event pass a run makes before its games) would append its run
-    // to the history being filled.
+    // A start chosen during the event pass a run makes before its games would play into the
+    // history and the machine that run is using.
     if (m_busy) return;
     // Every input, the level included, is checked before anything starts: a refused input
     // changes nothing and never leaves the button disabled.
