@@ -1,11 +1,17 @@
 #include "charts/ChartStyle.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLinearGradient>
 #include <algorithm>
 #include <qcustomplot.h>
 
 namespace zenoku {
+
+namespace {
+/// How far a label's font may be condensed, in percent of its normal width.
+constexpr int kMinimumStretch = 70;
+} // namespace
 
 QFont chartFont(ChartFont which) {
     QFont font;
@@ -59,10 +65,16 @@ QLabel* addChartLabel(QWidget* chart, const QString& objectName, const QString& 
     auto* label = new QLabel(text, chart);
     label->setObjectName(objectName);
     label->setFont(chartFont(ChartFont::Hint));
-    // The given box is the text's own height; a font that draws taller keeps its descenders.
-    const QSize hint = label->sizeHint();
-    label->setGeometry(geometry.x(), geometry.y(), std::max(geometry.width(), hint.width()),
-                       std::max(geometry.height(), hint.height()));
+    // The box is the one the layout gives; a font wider than the one it was drawn with is
+    // condensed to keep the text inside it, and a taller one keeps its descenders.
+    QFont font = label->font();
+    const int textWidth = QFontMetrics(font).horizontalAdvance(text);
+    if (textWidth > geometry.width() && geometry.width() > 0) {
+        font.setStretch(std::max(kMinimumStretch, 100 * geometry.width() / textWidth));
+        label->setFont(font);
+    }
+    label->setGeometry(geometry.x(), geometry.y(), geometry.width(),
+                       std::max(geometry.height(), QFontMetrics(font).height()));
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::black);

@@ -36,7 +36,8 @@ QBrush verticalGradient(const QColor& top, const QColor& bottom);
 /// Puts a title row above the plot's axis rectangle: the text left-aligned, in black.
 QCPTextElement* addChartTitle(QCustomPlot* plot, const QString& text);
 
-/// A transparent text label drawn over a chart at a fixed place, such as the colour key.
+/// A transparent text label drawn over a chart at a fixed place, such as the colour key. Its
+/// font is condensed where the text would not fit the given width.
 QLabel* addChartLabel(QWidget* chart, const QString& objectName, const QString& text,
                       const QRect& geometry);
 

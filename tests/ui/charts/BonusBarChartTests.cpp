@@ -41,6 +41,9 @@ private slots:
             view.hint()->text(),
             QStringLiteral("・マウスで範囲指定して拡大できます。右クリックでドラッグしてスクロール"
                            "できます。"));
+        QCOMPARE(view.hint()->geometry().topLeft(), QPoint(124, 8));
+        QCOMPARE(view.hint()->width(), 383);
+        QVERIFY(QFontMetrics(view.hint()->font()).horizontalAdvance(view.hint()->text()) <= 383);
         QVERIFY(view.marks()->marksInView().empty());
     }
 

@@ -61,6 +61,11 @@ private slots:
         QCOMPARE(view.colourKey()->objectName(), QStringLiteral("Label4"));
         QCOMPARE(view.colourKey()->text(),
                  QStringLiteral("Medal-赤　BIGストック数-青　REGストック数-紫"));
+        QCOMPARE(view.colourKey()->geometry().topLeft(), QPoint(280, 16));
+        QCOMPARE(view.colourKey()->width(), 218);
+        QVERIFY(
+            QFontMetrics(view.colourKey()->font()).horizontalAdvance(view.colourKey()->text()) <=
+            218);
     }
 
     // Chart order decides what is drawn over what; the look and axis of each series.
