@@ -119,6 +119,8 @@ private slots:
         const QCPRange expect(view.xAxis->pixelToCoord(target.left()),
                               view.xAxis->pixelToCoord(target.right()));
 
+        // Long enough that a loaded machine still draws frames in between.
+        view.interaction()->setAnimationDuration(1000);
         QList<QCPRange> seen;
         connect(view.xAxis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), &view,
                 [&](const QCPRange& r) { seen << r; });
