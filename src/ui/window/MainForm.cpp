@@ -3,6 +3,8 @@
 #include "Dialogs.h"
 #include "GameListModel.h"
 #include "WindowTexts.h"
+#include "about/AboutBox.h"
+#include "shell/HelpCommands.h"
 #include "sim/Batch.h"
 #include "sim/Run.h"
 #include "ui_MainForm.h"
@@ -183,6 +185,11 @@ TMainForm::TMainForm(Dialogs& dialogs, std::uint32_t seed, FileLayer& files, QWi
     connect(m_ui->FileSaveMenu, &QAction::triggered, this, &TMainForm::FileSaveMenuClick);
     connect(m_ui->FileStartMenu, &QAction::triggered, this, &TMainForm::FileStartMenuClick);
     connect(m_ui->FileExitMenu, &QAction::triggered, this, &TMainForm::FileExitMenuClick);
+    connect(m_ui->HelpAboutMenu, &QAction::triggered, this, &TMainForm::HelpAboutMenuClick);
+    connect(m_ui->HelpManMenu, &QAction::triggered, this, &TMainForm::HelpManMenuClick);
+    connect(m_ui->JWord1, &QAction::triggered, this, &TMainForm::JWord1Click);
+    connect(m_ui->N3, &QAction::triggered, this, &TMainForm::N3Click);
+    connect(m_ui->N4, &QAction::triggered, this, &TMainForm::N4Click);
     connect(m_ui->BIGCheckBox, &QCheckBox::clicked, this, &TMainForm::BIGCheckBoxClick);
     connect(m_ui->REGCheckBox, &QCheckBox::clicked, this, &TMainForm::REGCheckBoxClick);
     connect(m_ui->BellCheckBox, &QCheckBox::clicked, this, &TMainForm::BellCheckBoxClick);
@@ -434,6 +441,33 @@ void TMainForm::FileSaveMenuClick() {
 
 void TMainForm::FileExitMenuClick() {
     close();
+}
+
+// ---- help menu ------------------------------------------------------------------------------
+
+void TMainForm::setHelp(HelpCommands& commands, TAboutBox& aboutBox) {
+    m_help = &commands;
+    m_aboutBox = &aboutBox;
+}
+
+void TMainForm::HelpAboutMenuClick() {
+    if (m_aboutBox) m_aboutBox->exec();
+}
+
+void TMainForm::HelpManMenuClick() {
+    if (m_help) m_help->HelpManMenuClick();
+}
+
+void TMainForm::JWord1Click() {
+    if (m_help) m_help->JWord1Click();
+}
+
+void TMainForm::N3Click() {
+    if (m_help) m_help->N3Click();
+}
+
+void TMainForm::N4Click() {
+    if (m_help) m_help->N4Click();
 }
 
 // ---- small writers ------------------------------------------------------------------------

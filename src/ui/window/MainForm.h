@@ -23,6 +23,8 @@ namespace zenoku {
 
 class Dialogs;
 class GameListModel;
+class HelpCommands;
+class TAboutBox;
 
 /// The main window: the inputs of a run, the start command, the results of the shown run,
 /// the ".sim" file commands and the status bar with its clock. It owns the machine and the
@@ -49,6 +51,9 @@ public:
     const TSlot& slot() const { return *m_slot; }
     /// Text of status-bar panel 0 (messages) or 1 (the clock).
     QString statusText(int panel) const;
+    /// Gives the help menu its commands and the about box it shows; both must outlive the
+    /// window. Until then the help items do nothing.
+    void setHelp(HelpCommands& commands, TAboutBox& aboutBox);
 
 public slots:
     /// 開始(&G): checks the inputs, then plays one run and shows it, or plays a batch.
@@ -65,6 +70,16 @@ public slots:
     void FileExitMenuClick();
     /// Writes the local date and time into status panel 1.
     void Timer1Timer();
+    /// バージョン情報(&A): shows the about box modally.
+    void HelpAboutMenuClick();
+    /// 取扱説明書(&C): opens the help file beside the program.
+    void HelpManMenuClick();
+    /// JWordのインストール: starts the toolbar installer beside the program.
+    void JWord1Click();
+    /// ホームページ: opens the homepage.
+    void N3Click();
+    /// 広告: opens the advertisement page.
+    void N4Click();
 
     /// Handlers of the eight role check boxes, which show or hide the slump graph's marker
     /// series. They have nothing to switch until the slump graph is on the window.
@@ -103,6 +118,8 @@ private:
     std::unique_ptr<Ui::MainForm> m_ui;
     Dialogs& m_dialogs;
     FileLayer& m_files;
+    HelpCommands* m_help = nullptr;
+    TAboutBox* m_aboutBox = nullptr;
     std::unique_ptr<TSlot> m_slot;
     std::shared_ptr<PlayHistory> m_history;
     std::shared_ptr<const Results> m_shown;

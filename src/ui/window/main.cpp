@@ -3,6 +3,10 @@
 #include "MainForm.h"
 #include "QtDialogs.h"
 #include "WindowTexts.h"
+#include "about/AboutBox.h"
+#include "about/ProgramIcon.h"
+#include "shell/HelpCommands.h"
+#include "shell/QtShell.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -11,6 +15,9 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(zenoku::kApplicationTitle));
+    QApplication::setWindowIcon(zenoku::programIcon());
+    // Lets a desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("zenoku-sim"));
     zenoku::substituteLayoutFonts();
 
     QCommandLineParser parser;
@@ -35,7 +42,13 @@ int main(int argc, char* argv[]) {
     }
 
     zenoku::QtDialogs dialogs;
+    zenoku::QtShell shell;
+    zenoku::HelpCommands help(shell, zenoku::HelpCommands::executableFolder(),
+                              zenoku::HelpCommands::defaultHomepage());
     zenoku::TMainForm window(dialogs, seed);
+    // The about box is created after the window, hidden, and shown on request.
+    zenoku::TAboutBox about(help, &window);
+    window.setHelp(help, about);
     window.show();
     QApplication::exec();
     return 0;
