@@ -51,6 +51,47 @@ private slots:
                                  << "2" << false << q(kLevelOutOfRangeMessage);
         QTest::newRow("level abc") << one << "abc" << one << true << "'abc' は整数ではありません";
         QTest::newRow("level empty") << one << "" << one << true << "'' は整数ではありません";
+        // The written forms of an integer: spaces around, a sign, ASCII digits, 32 bits.
+        QTest::newRow("plays space") << " " << one << one << true << "' ' は整数ではありません";
+        QTest::newRow("plays -0") << "-0" << one << one << false << playsMsg;
+        QTest::newRow("plays 2147483647: more than memory holds")
+            << "2147483647" << one << one << false << q(kPlaysTooLargeMessage);
+        QTest::newRow("plays 2147483648")
+            << "2147483648" << one << one << true << "'2147483648' は整数ではありません";
+        QTest::newRow("plays 99999999999")
+            << "99999999999" << one << one << true << "'99999999999' は整数ではありません";
+        QTest::newRow("plays full-width 10")
+            << "１０" << one << one << true << "'１０' は整数ではありません";
+        QTest::newRow("plays inner space") << "1 0" << one << one << true
+                                           << "'1 0' は整数ではありません";
+        QTest::newRow("runs 2147483648")
+            << one << one << "2147483648" << true << "'2147483648' は整数ではありません";
+        QTest::newRow("runs -0") << one << one << "-0" << false << runsMsg;
+        QTest::newRow("level '? '") << one << "? " << one << true << "'? ' は整数ではありません";
+        QTest::newRow("level full-width 1") << one << "１" << one << true
+                                            << "'１' は整数ではありません";
+        QTest::newRow("level 1.5") << one << "1.5" << one << true << "'1.5' は整数ではありません";
+    }
+    void acceptedWrittenFormsStartARun_data() {
+        QTest::addColumn<QString>("plays");
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<std::int32_t>("played");
+        QTest::addColumn<std::int32_t>("flevel");
+        QTest::newRow("plus sign") << "+3" << "2" << 3 << 2;
+        QTest::newRow("spaces around") << " 12 " << " 5 " << 12 << 5;
+        QTest::newRow("leading zeros") << "007" << "+6" << 7 << 6;
+    }
+    void acceptedWrittenFormsStartARun() {
+        QFETCH(QString, plays);
+        QFETCH(QString, level);
+        QFETCH(std::int32_t, played);
+        QFETCH(std::int32_t, flevel);
+        WindowFixture w;
+        w.run(plays, level);
+        QVERIFY(w.dialogs.calls.empty());
+        QCOMPARE(w.form.history().back().TotalPlays, played);
+        QCOMPARE(w.form.slot().GetFlevel(), flevel);
+        QVERIFY(w.action("FileSaveMenu")->isEnabled());
     }
     void refusedInputChangesNothing() {
         QFETCH(QString, plays);
@@ -73,6 +114,8 @@ private slots:
         QCOMPARE(w.status(), conversion ? before : QString());
         QVERIFY(w.find<QPushButton>("StartButton")->isEnabled());
         QVERIFY(w.form.history().empty());
+        // Refused before any of the history's storage was taken, however large the Play数.
+        QCOMPARE(w.form.history().capacity(), std::size_t{0});
         QCOMPARE(w.form.slot().GetFlevel(), 1);
         QCOMPARE(w.form.slot().TotalPlays, 0);
         QVERIFY(!w.action("FileSaveMenu")->isEnabled());
