@@ -133,9 +133,8 @@ TMainForm::TMainForm(Dialogs& dialogs, std::uint32_t seed, FileLayer& files, QWi
     setFont(gothic);
     QFont small = gothic;
     small.setPixelSize(11);
-    for (QLabel* label : {m_ui->Label3, m_ui->Label4, m_ui->Label5})
-        label->setFont(small);
-    for (QLabel* label : {m_ui->Label1, m_ui->Label2, m_ui->Label6, m_ui->Label4, m_ui->Label5})
+    m_ui->Label3->setFont(small);
+    for (QLabel* label : {m_ui->Label1, m_ui->Label2, m_ui->Label6})
         condenseToFit(label, label->width());
     QPalette notice = m_ui->Label3->palette();
     notice.setColor(QPalette::WindowText, Qt::red);
@@ -342,6 +341,10 @@ bool TMainForm::ShowResults(std::shared_ptr<const PlayHistory> history) {
         m_ui->ProgressBar1->setValue(step.position);
     fillRows(m_ui->KoyakuListView, results->roleRows);
     fillRows(m_ui->RTCancelListView, results->triggerRows);
+    m_ui->SlumpChart->setChartData(results->charts);
+    m_ui->SlumpChart2->setChartData(results->charts);
+    m_ui->KoyakuChart->setSlices(results->charts.rolePie);
+    m_ui->RTCancelChart->setSlices(results->charts.triggerPie);
     setResultText(QString::fromStdString(results->summary));
     m_ui->FileSaveMenu->setEnabled(true);
 
@@ -441,6 +444,37 @@ void TMainForm::FileSaveMenuClick() {
 
 void TMainForm::FileExitMenuClick() {
     close();
+}
+
+// ---- role markers ---------------------------------------------------------------------------
+
+void TMainForm::showMarker(Marker marker, const QCheckBox* box) {
+    m_ui->SlumpChart->setMarkerVisible(marker, box->isChecked());
+}
+
+void TMainForm::BIGCheckBoxClick() {
+    showMarker(Marker::BIG, m_ui->BIGCheckBox);
+}
+void TMainForm::REGCheckBoxClick() {
+    showMarker(Marker::REG, m_ui->REGCheckBox);
+}
+void TMainForm::BellCheckBoxClick() {
+    showMarker(Marker::Bell, m_ui->BellCheckBox);
+}
+void TMainForm::OrangeCheckBoxClick() {
+    showMarker(Marker::Orange, m_ui->OrangeCheckBox);
+}
+void TMainForm::Cherry2CheckBoxClick() {
+    showMarker(Marker::Cherry2, m_ui->Cherry2CheckBox);
+}
+void TMainForm::Cherry4CheckBoxClick() {
+    showMarker(Marker::Cherry4, m_ui->Cherry4CheckBox);
+}
+void TMainForm::RReplayCheckBoxClick() {
+    showMarker(Marker::RReplay, m_ui->RReplayCheckBox);
+}
+void TMainForm::HazureCheckBoxClick() {
+    showMarker(Marker::Hazure, m_ui->HazureCheckBox);
 }
 
 // ---- help menu ------------------------------------------------------------------------------

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 
+class QCheckBox;
 class QLabel;
 class QTimer;
 class QTreeWidget;
@@ -81,16 +82,16 @@ public slots:
     /// 広告: opens the advertisement page.
     void N4Click();
 
-    /// Handlers of the eight role check boxes, which show or hide the slump graph's marker
-    /// series. They have nothing to switch until the slump graph is on the window.
-    void BIGCheckBoxClick() {}
-    void REGCheckBoxClick() {}
-    void BellCheckBoxClick() {}
-    void OrangeCheckBoxClick() {}
-    void Cherry2CheckBoxClick() {}
-    void Cherry4CheckBoxClick() {}
-    void RReplayCheckBoxClick() {}
-    void HazureCheckBoxClick() {}
+    /// Handlers of the eight role check boxes: each shows its marker series on the slump graph
+    /// while ticked and hides it otherwise; the points stay as they are.
+    void BIGCheckBoxClick();
+    void REGCheckBoxClick();
+    void BellCheckBoxClick();
+    void OrangeCheckBoxClick();
+    void Cherry2CheckBoxClick();
+    void Cherry4CheckBoxClick();
+    void RReplayCheckBoxClick();
+    void HazureCheckBoxClick();
 
 signals:
     /// A run or a file has just been shown; `shownResults()` holds what is on screen.
@@ -109,6 +110,7 @@ private:
     /// The history a run may fill: a fresh one when the current one is still on screen.
     PlayHistory& writableHistory();
 
+    void showMarker(Marker marker, const QCheckBox* box);
     void setStatus(const QString& text);
     void setHiddenLevelNotice(bool hidden);
     void setResultText(const QString& text);

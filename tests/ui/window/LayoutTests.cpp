@@ -65,7 +65,15 @@ private slots:
         WindowFixture w;
         const QWidget* c = w.find(QTest::currentDataTag());
         QCOMPARE(c->parentWidget()->objectName(), parent);
-        QCOMPARE(c->geometry(), geometry);
+        if (parent.startsWith(QStringLiteral("SlumpChart"))) {
+            // The labels drawn on a chart keep their box but grow tall enough for the
+            // installed font's descenders.
+            QCOMPARE(c->geometry().topLeft(), geometry.topLeft());
+            QCOMPARE(c->width(), geometry.width());
+            QVERIFY(c->height() >= geometry.height());
+        } else {
+            QCOMPARE(c->geometry(), geometry);
+        }
         QString shown;
         if (auto* l = qobject_cast<const QLabel*>(c))
             shown = l->text();
