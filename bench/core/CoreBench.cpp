@@ -67,7 +67,7 @@ void BM_WriteSimFile(benchmark::State& state) {
                             static_cast<std::int64_t>(12 + 36 * h.size()));
     std::remove(path.c_str());
 }
-BENCHMARK(BM_WriteSimFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteSimFile)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void BM_ReadSimFile(benchmark::State& state) {
     const PlayHistory& h = sampleHistory();
@@ -83,7 +83,7 @@ void BM_ReadSimFile(benchmark::State& state) {
                             static_cast<std::int64_t>(12 + 36 * h.size()));
     std::remove(path.c_str());
 }
-BENCHMARK(BM_ReadSimFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadSimFile)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace zenoku
