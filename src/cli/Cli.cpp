@@ -347,21 +347,13 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         out << kUsage;
         return kExitOk;
     }
-    if (args[0] == "play") {
+    if (args[0] == "play" || args[0] == "show") {
         for (const auto& a : args)
             if (a == "--help" || a == "-h") {
                 out << kUsage;
                 return kExitOk;
             }
-        return play(args, out, err);
-    }
-    if (args[0] == "show") {
-        for (const auto& a : args)
-            if (a == "--help" || a == "-h") {
-                out << kUsage;
-                return kExitOk;
-            }
-        return show(args, out, err);
+        return args[0] == "play" ? play(args, out, err) : show(args, out, err);
     }
     err << "zenoku-sim-cli: unknown command '" << args[0] << "'\n" << kUsage;
     return kExitBadInput;

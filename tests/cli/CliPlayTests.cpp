@@ -1,26 +1,15 @@
-#include "cli/Cli.h"
+#include "cli/CliRunner.h"
 #include "sim/Run.h"
 #include "simfile/SimFile.h"
 #include "simfile/TempDir.h"
 
 #include <gtest/gtest.h>
-
 #include <sstream>
 
 namespace zenoku {
 namespace {
 
-struct CliResult {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliResult cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = runCli(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using test::cli;
 
 TEST(CliPlay, WritesTheRunReproducibly) {
     test::TempDir dir;
@@ -81,8 +70,7 @@ TEST(CliPlay, BadInputIsRefusedWithTheWindowsMessagesAndWritesNothing) {
     };
     for (const Case& c : cases) {
         std::vector<std::string> args = c.args;
-        if (!args.empty() && args[0] == "play")
-            args.insert(args.begin() + 1, {"--out", out});
+        if (!args.empty() && args[0] == "play") args.insert(args.begin() + 1, {"--out", out});
         SCOPED_TRACE(testing::PrintToString(args));
         const auto r = cli(args);
         EXPECT_EQ(r.code, kExitBadInput);

@@ -1,4 +1,4 @@
-#include "cli/Cli.h"
+#include "cli/CliRunner.h"
 #include "results/HistoryBuilder.h"
 #include "results/RunStatistics.h"
 #include "sim/Run.h"
@@ -11,17 +11,7 @@
 namespace zenoku {
 namespace {
 
-struct CliResult {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliResult cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = runCli(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using test::cli;
 
 /// The summary the window shows for the run a machine seeded with `seed` plays.
 std::string summaryOfRun(std::uint32_t seed, std::int32_t level, std::int32_t plays) {

@@ -13,14 +13,6 @@ namespace {
 
 constexpr double kBarWidth = 0.7; ///< in bars: the gap between two bars is 0.3 of a bar
 
-void styleAxis(QCPAxis* axis, const QString& title) {
-    axis->setLabel(title);
-    axis->setLabelFont(chartFont(ChartFont::Axis));
-    axis->setTickLabelFont(chartFont(ChartFont::Axis));
-    axis->setLabelColor(Qt::black);
-    axis->setTickLabelColor(Qt::black);
-}
-
 } // namespace
 
 BonusBarChartView::BonusBarChartView(QWidget* parent) : QCustomPlot(parent) {

@@ -60,6 +60,14 @@ QCPTextElement* addChartTitle(QCustomPlot* plot, const QString& text) {
     return title;
 }
 
+void styleAxis(QCPAxis* axis, const QString& title) {
+    axis->setLabel(title);
+    axis->setLabelFont(chartFont(ChartFont::Axis));
+    axis->setTickLabelFont(chartFont(ChartFont::Axis));
+    axis->setLabelColor(Qt::black);
+    axis->setTickLabelColor(Qt::black);
+}
+
 QLabel* addChartLabel(QWidget* chart, const QString& objectName, const QString& text,
                       const QRect& geometry) {
     auto* label = new QLabel(text, chart);

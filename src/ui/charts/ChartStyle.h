@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 
+class QCPAxis;
 class QCustomPlot;
 class QCPTextElement;
 class QLabel;
@@ -32,6 +33,9 @@ QColor toQColor(Rgb colour);
 /// A background that runs from `top` at the top edge to `bottom` at the bottom edge of
 /// whatever rectangle it fills.
 QBrush verticalGradient(const QColor& top, const QColor& bottom);
+
+/// Gives an axis its title and the chart font, in black.
+void styleAxis(QCPAxis* axis, const QString& title);
 
 /// Puts a title row above the plot's axis rectangle: the text left-aligned, in black.
 QCPTextElement* addChartTitle(QCustomPlot* plot, const QString& text);

@@ -57,14 +57,6 @@ SampledGraph* addMarkers(QCustomPlot* plot, const MarkerLook& look) {
     return graph;
 }
 
-void styleAxis(QCPAxis* axis, const QString& title) {
-    axis->setLabel(title);
-    axis->setLabelFont(chartFont(ChartFont::Axis));
-    axis->setTickLabelFont(chartFont(ChartFont::Axis));
-    axis->setLabelColor(Qt::black);
-    axis->setTickLabelColor(Qt::black);
-}
-
 } // namespace
 
 SlumpChartView::SlumpChartView(QWidget* parent) : QCustomPlot(parent) {
