@@ -16,6 +16,7 @@
 #include <ostream>
 #include <span>
 #include <string_view>
+#include <utility>
 #include <variant>
 
 namespace zenoku {
@@ -77,17 +78,22 @@ std::optional<std::uint32_t> parseSeed(const std::string& text) {
     return static_cast<std::uint32_t>(v);
 }
 
+/// An argument as an option name and, for "--name=value", its value.
+std::pair<std::string, std::optional<std::string>> splitOption(const std::string& arg) {
+    const auto eq = arg.find('=');
+    if (arg.rfind("--", 0) != 0 || eq == std::string::npos) return {arg, std::nullopt};
+    return {arg.substr(0, eq), arg.substr(eq + 1)};
+}
+
 /// Reads the options of `play`; a message in `error` when they are wrong.
 std::optional<PlayOptions> parsePlayOptions(const std::vector<std::string>& args,
                                             std::string& error) {
     PlayOptions o;
     for (std::size_t i = 1; i < args.size(); ++i) {
-        std::string name = args[i];
-        std::optional<std::string> value;
-        if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name.resize(eq);
-        }
+        // Plain variables, not structured bindings: the lambdas below capture them.
+        const auto parts = splitOption(args[i]);
+        const std::string& name = parts.first;
+        const std::optional<std::string>& value = parts.second;
         auto take = [&]() -> std::optional<std::string> {
             if (value) return value;
             if (i + 1 < args.size()) return args[++i];
@@ -192,12 +198,10 @@ std::optional<ShowOptions> parseShowOptions(const std::vector<std::string>& args
     ShowOptions o;
     bool haveFile = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
-        std::string name = args[i];
-        std::optional<std::string> value;
-        if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name.resize(eq);
-        }
+        // Plain variables, not structured bindings: the lambdas below capture them.
+        const auto parts = splitOption(args[i]);
+        const std::string& name = parts.first;
+        const std::optional<std::string>& value = parts.second;
         if (name == "--csv" && !value) {
             o.csv = true;
         } else if (name == "--list") {
