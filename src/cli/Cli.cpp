@@ -91,9 +91,9 @@ std::optional<PlayOptions> parsePlayOptions(const std::vector<std::string>& args
     PlayOptions o;
     for (std::size_t i = 1; i < args.size(); ++i) {
         // Plain variables, not structured bindings: the lambdas below capture them.
-        const auto parts = splitOption(args[i]);
-        const std::string& name = parts.first;
-        const std::optional<std::string>& value = parts.second;
+        auto parts = splitOption(args[i]);
+        const std::string name = std::move(parts.first);
+        std::optional<std::string> value = std::move(parts.second);
         auto take = [&]() -> std::optional<std::string> {
             if (value) return value;
             if (i + 1 < args.size()) return args[++i];
@@ -199,9 +199,9 @@ std::optional<ShowOptions> parseShowOptions(const std::vector<std::string>& args
     bool haveFile = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
         // Plain variables, not structured bindings: the lambdas below capture them.
-        const auto parts = splitOption(args[i]);
-        const std::string& name = parts.first;
-        const std::optional<std::string>& value = parts.second;
+        auto parts = splitOption(args[i]);
+        const std::string name = std::move(parts.first);
+        std::optional<std::string> value = std::move(parts.second);
         if (name == "--csv" && !value) {
             o.csv = true;
         } else if (name == "--list") {
