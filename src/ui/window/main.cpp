@@ -1,4 +1,5 @@
 // zenoku-sim: the window program.
+#include "Application.h"
 #include "LayoutFonts.h"
 #include "MainForm.h"
 #include "QtDialogs.h"
@@ -13,7 +14,8 @@
 #include <ctime>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    zenoku::QtDialogs dialogs;
+    zenoku::Application app(argc, argv, dialogs);
     QApplication::setApplicationName(QString::fromUtf8(zenoku::kApplicationTitle));
     QApplication::setWindowIcon(zenoku::programIcon());
     // Lets a desktop match the window to its menu entry and icon.
@@ -41,7 +43,6 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    zenoku::QtDialogs dialogs;
     zenoku::QtShell shell;
     zenoku::HelpCommands help(shell, zenoku::HelpCommands::executableFolder(),
                               zenoku::HelpCommands::defaultHomepage());

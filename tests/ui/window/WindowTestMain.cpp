@@ -1,6 +1,8 @@
 // Runs every window test class on one offscreen application. Test functions named on the
 // command line run in the classes that have them.
+#include "ScriptedDialogs.h"
 #include "WindowTestRegistry.h"
+#include "window/Application.h"
 #include "window/LayoutFonts.h"
 #include "window/WindowTexts.h"
 
@@ -22,8 +24,18 @@ bool hasAnyOf(const QObject& tests, const QStringList& functions) {
 
 } // namespace
 
+namespace zenoku::test {
+
+ScriptedDialogs& applicationDialogs() {
+    static ScriptedDialogs dialogs;
+    return dialogs;
+}
+
+} // namespace zenoku::test
+
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    // The program's own application, so errors escaping a command reach scripted dialogs.
+    zenoku::Application app(argc, argv, zenoku::test::applicationDialogs());
     QApplication::setApplicationName(QString::fromUtf8(zenoku::kApplicationTitle));
     zenoku::substituteLayoutFonts();
 
