@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake make pkg-config
-    qt6-base-dev libqcustomplot-dev libgl-dev
+    qt6-base-dev qt6-qpa-plugins libqcustomplot-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-ipafont-mincho
     clang libclang-rt-dev
