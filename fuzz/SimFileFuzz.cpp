@@ -1,7 +1,7 @@
 // libFuzzer harness: a ".sim" file's bytes in; the reader and everything that consumes what
 // it returns (statistics, summary, the four lists, chart data) must neither crash nor read
 // outside the history, whatever the bytes.
-#include "results/ShowResults.h"
+#include "results/Results.h"
 #include "simfile/SimFile.h"
 
 #include <cstddef>
@@ -15,8 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         zenoku::parseSimFile(std::as_bytes(std::span(data, size)), contents);
     if (status != zenoku::ReadStatus::Ok)
         return 0;
-    auto history = std::make_shared<const zenoku::PlayHistory>(std::move(contents.history));
-    const auto results = zenoku::ShowResults(history);
+    const auto results = zenoku::buildResults(zenoku::shareHistory(std::move(contents.history)));
     if (!results)
         return 0;
     std::size_t touched = results->summary.size();

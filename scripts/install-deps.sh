@@ -5,10 +5,11 @@ set -euo pipefail
 
 packages=(
     build-essential cmake make pkg-config
-    qt6-base-dev qt6-qpa-plugins libqcustomplot-dev libgl-dev
+    qt6-base-dev qt6-qpa-plugins qt6-svg-dev qt6-translations-l10n libqcustomplot-dev libgl-dev
+    libcli11-dev nlohmann-json3-dev libtbb-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-ipafont-mincho
-    clang libclang-rt-dev
+    clang libclang-rt-dev clang-format
     dpkg-dev file
 )
 

@@ -18,15 +18,15 @@ constexpr std::int32_t kLongRun = 10'000'000;
 void BM_PlayAndRecord(benchmark::State& state) {
     const auto level = static_cast<std::int32_t>(state.range(0));
     TSlot slot(1);
-    PlayHistory history;
-    RunSimulation(slot, {kLongRun, level, false}, history); // first touch of the memory
+    // The first run touches the memory; every later one records into it again.
+    PlayedRun run = RunSimulation(slot, {kLongRun, level, false});
     for (auto _ : state) {
-        RunSimulation(slot, {kLongRun, level, false}, history);
-        benchmark::DoNotOptimize(history.data());
+        run = RunSimulation(slot, {kLongRun, level, false}, reclaimStorage(std::move(run.history)));
+        benchmark::DoNotOptimize(run.history->data());
     }
     state.SetItemsProcessed(state.iterations() * kLongRun);
     state.counters["entries_per_game"] =
-        static_cast<double>(history.size()) / static_cast<double>(kLongRun);
+        static_cast<double>(run.history->size()) / static_cast<double>(kLongRun);
 }
 BENCHMARK(BM_PlayAndRecord)->DenseRange(1, 6)->MinTime(1.0)->UseRealTime()->Unit(benchmark::kMillisecond);
 
@@ -34,9 +34,8 @@ BENCHMARK(BM_PlayAndRecord)->DenseRange(1, 6)->MinTime(1.0)->UseRealTime()->Unit
 void BM_PlayAndRecordFreshHistory(benchmark::State& state) {
     TSlot slot(1);
     for (auto _ : state) {
-        PlayHistory history;
-        RunSimulation(slot, {kLongRun, 6, false}, history);
-        benchmark::DoNotOptimize(history.data());
+        const PlayedRun run = RunSimulation(slot, {kLongRun, 6, false});
+        benchmark::DoNotOptimize(run.history->data());
     }
     state.SetItemsProcessed(state.iterations() * kLongRun);
 }
@@ -45,9 +44,7 @@ BENCHMARK(BM_PlayAndRecordFreshHistory)->MinTime(1.0)->UseRealTime()->Unit(bench
 const PlayHistory& sampleHistory() {
     static const PlayHistory history = [] {
         TSlot slot(2);
-        PlayHistory h;
-        RunSimulation(slot, {1'000'000, 6, false}, h);
-        return h;
+        return *RunSimulation(slot, {1'000'000, 6, false}).history;
     }();
     return history;
 }

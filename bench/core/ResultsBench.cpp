@@ -1,6 +1,6 @@
 // Cost of showing a run: the time to build every result of a 1-million-game history, and the
 // bytes those results hold per history entry on top of the history itself.
-#include "results/ShowResults.h"
+#include "results/Results.h"
 #include "sim/Run.h"
 
 #include <benchmark/benchmark.h>
@@ -37,33 +37,31 @@ constexpr std::int32_t kPlays = 1'000'000;
 /// A 1-million-game run at the given level, shared as the window shares the shown run.
 std::shared_ptr<const PlayHistory> sampleRun(std::int32_t level) {
     TSlot slot(2);
-    auto history = std::make_shared<PlayHistory>();
-    RunSimulation(slot, {kPlays, level, false}, *history);
-    return history;
+    return RunSimulation(slot, {kPlays, level, false}).history;
 }
 
-void BM_ShowResults(benchmark::State& state) {
+void BM_BuildResults(benchmark::State& state) {
     const auto history = sampleRun(static_cast<std::int32_t>(state.range(0)));
     const double entries = static_cast<double>(history->size());
 
     const std::size_t before = g_liveBytes;
-    auto held = ShowResults(history);
+    auto held = buildResults(history);
     const std::size_t heldBytes = g_liveBytes - before;
     held.reset();
 
     for (auto _ : state) {
-        auto results = ShowResults(history);
+        auto results = buildResults(history);
         benchmark::DoNotOptimize(results);
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(history->size()));
     state.counters["entries"] = entries;
     state.counters["bytes_per_entry"] = static_cast<double>(heldBytes) / entries;
 }
-BENCHMARK(BM_ShowResults)->Arg(1)->Arg(6)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildResults)->Arg(1)->Arg(6)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 /// One screen of the per-game list (30 rows of seven texts) formatted on request.
 void BM_GameListScreen(benchmark::State& state) {
-    const auto results = ShowResults(sampleRun(6));
+    const auto results = buildResults(sampleRun(6));
     const ResultListTexts& texts = results->gameList;
     std::size_t first = 0;
     for (auto _ : state) {

@@ -4,7 +4,7 @@
 #include "charts/PieChartView.h"
 #include "charts/SlumpChartView.h"
 #include "machine/Slot.h"
-#include "results/ShowResults.h"
+#include "results/Results.h"
 #include "sim/Run.h"
 
 #include <QApplication>
@@ -21,9 +21,7 @@ constexpr std::int32_t kLongRun = 10'000'000;
 const Results& longRun() {
     static const Results results = [] {
         TSlot slot(20240611);
-        auto history = std::make_shared<PlayHistory>();
-        RunSimulation(slot, {kLongRun, 6, false}, *history);
-        return std::move(*ShowResults(history));
+        return std::move(*buildResults(RunSimulation(slot, {kLongRun, 6, false}).history));
     }();
     return results;
 }

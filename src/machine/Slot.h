@@ -63,7 +63,7 @@ public:
     std::int32_t JacIns = 0;
     std::int32_t InJac = 0;
     std::int32_t BonusEnded = 0;
-    std::array<std::int32_t, 515> StockQueue{};
+    std::array<std::int32_t, kRingSize + 3> StockQueue{};
     std::int32_t SinceBonus = 0;
     std::int32_t BigGames = 0;
     std::int32_t TotalPlays = 0;
@@ -83,6 +83,15 @@ private:
     inline std::int32_t drawCountdown(std::span<const std::int32_t> table,
                                       const CountdownClass* classes, std::int32_t modulus);
     bool hasStock() const { return (BigStock | RegStock) != 0; }
+    /// Ends the bonus state: no bonus in progress, no JAC phase, nothing counted.
+    void clearBonus() {
+        BigGames = 0;
+        JacGames = 0;
+        JacIns = 0;
+        BonusKind = 0;
+        BonusEnded = 0;
+        InJac = 0;
+    }
 
     Random m_random;
     int m_table = 0; ///< index of the per-level tables, 0..5
@@ -174,7 +183,7 @@ template <class Random> inline void BasicSlot<Random>::NormalGame() {
     // 3. Bet, unless the previous game was a replay.
     std::int32_t& replayRun = StockQueue[kReplayRunCount];
     if (Outcome != OutcomeCode::Replay) {
-        Medals -= 3;
+        Medals -= kNormalBet;
         replayRun = 0;
     }
 
@@ -187,14 +196,14 @@ template <class Random> inline void BasicSlot<Random>::NormalGame() {
         if (a == OutcomeCode::Replay) {
             if (++replayRun >= 3 && QuarterDraw() == 0) {
                 ReleaseCountdown = DrawReplayRunRelease();
-                RtTrigger = 4;
+                RtTrigger = RtTriggerCode::ReplayRun;
             }
         } else if (a == OutcomeCode::RareReplay) {
             ReleaseCountdown = 1;
-            RtTrigger = 2;
+            RtTrigger = RtTriggerCode::RareReplay;
         } else if (a == OutcomeCode::PureMiss) {
             ReleaseCountdown = 1;
-            RtTrigger = 3;
+            RtTrigger = RtTriggerCode::PureMiss;
         }
     }
 
@@ -213,10 +222,10 @@ template <class Random> inline void BasicSlot<Random>::NormalGame() {
             }
         }
         if (BonusKind != 0) {
-            if (RtTrigger == 0)
-                RtTrigger = 1;
+            if (RtTrigger == RtTriggerCode::None)
+                RtTrigger = RtTriggerCode::Countdown;
             // The small role of a release game is dropped: neither recorded nor paid.
-            Outcome = BonusKind + 7;
+            Outcome = BonusKind == 1 ? OutcomeCode::BigRelease : OutcomeCode::RegRelease;
         } else {
             Outcome = a;
         }
@@ -231,33 +240,33 @@ template <class Random> inline void BasicSlot<Random>::BonusGame() {
     if (BonusKind == 1) {
         if (InJac != 0) {
             ++JacGames;
-            Medals += 15 - 1;
+            Medals += kJacPay - kJacBet;
             Outcome = OutcomeCode::Jac;
-            if (JacGames == 8 || JacGames == 16 || JacGames == 24) {
+            if (JacGames % kJacPhaseGames == 0) {
                 InJac = 0;
-                if (JacGames == 24 || BigGames == 30)
+                if (JacGames == kBigMaxJacGames || BigGames == kBigSmallRoleGames)
                     BonusEnded = 1;
             }
         } else {
             ++BigGames;
-            Medals -= 3;
+            Medals -= kBigGameBet;
             switch (DrawBigRole()) {
             case 1:
-                Medals += 15;
+                Medals += kFrogPay;
                 Outcome = OutcomeCode::Frog;
                 break;
             case 2:
-                Medals += 4;
+                Medals += kBigCherryPay;
                 Outcome = OutcomeCode::Cherry4;
                 break;
             case 3:
-                Medals += 10;
+                Medals += kBigBellPay;
                 Outcome = OutcomeCode::Bell;
                 break;
             case 4:
                 // The first two JAC-INs are always taken, a third only from game 21 on.
-                if (BigGames > 20 || JacIns < 2) {
-                    Medals += 15;
+                if (BigGames > kDodgeUntilGame || JacIns < kAlwaysTakenJacIns) {
+                    Medals += kJacInPay;
                     InJac = 1;
                     ++JacIns;
                     Outcome = OutcomeCode::JacIn;
@@ -268,7 +277,7 @@ template <class Random> inline void BasicSlot<Random>::BonusGame() {
             default:
                 break;
             }
-            if (BigGames == 30 && Outcome != OutcomeCode::JacIn)
+            if (BigGames == kBigSmallRoleGames && Outcome != OutcomeCode::JacIn)
                 BonusEnded = 1;
         }
         if (BonusEnded != 0)
@@ -277,11 +286,11 @@ template <class Random> inline void BasicSlot<Random>::BonusGame() {
         InJac = 1;
         BigGames = 1;
         ++JacGames;
-        if (JacGames <= 8) {
-            Medals += 15 - 1;
+        if (JacGames <= kRegGames) {
+            Medals += kJacPay - kJacBet;
             Outcome = OutcomeCode::Jac;
         }
-        if (JacGames == 8) {
+        if (JacGames == kRegGames) {
             BonusEnded = 1;
             ReleaseCountdown = hasStock() ? DrawPostBonusRelease() : kNoCountdown;
         }
@@ -291,13 +300,8 @@ template <class Random> inline void BasicSlot<Random>::BonusGame() {
 template <class Random> inline void BasicSlot<Random>::Play() {
     // 1. A bonus that ended on the last game is closed now, so its last record still shows it.
     if (BonusEnded != 0) {
-        BigGames = 0;
+        clearBonus();
         SinceBonus = 0;
-        JacGames = 0;
-        JacIns = 0;
-        BonusKind = 0;
-        BonusEnded = 0;
-        InJac = 0;
     }
     if (BonusKind != 0) {
         // 2. Bonus game.
@@ -322,13 +326,8 @@ template <class Random> void BasicSlot<Random>::Reset() {
     TotalPlays = 0;
     Medals = 0;
     ReleaseCountdown = hasStock() ? DrawPostBonusRelease() : kNoCountdown;
-    RtTrigger = 0;
-    BonusKind = 0;
-    BigGames = 0;
-    JacGames = 0;
-    JacIns = 0;
-    BonusEnded = 0;
-    InJac = 0;
+    RtTrigger = RtTriggerCode::None;
+    clearBonus();
 }
 
 template <class Random> void BasicSlot<Random>::ClearStock() {
@@ -341,6 +340,7 @@ template <class Random> void BasicSlot<Random>::ClearStock() {
 /// The machine of the program.
 using TSlot = BasicSlot<RandomSource>;
 extern template class BasicSlot<RandomSource>;
-static_assert(sizeof(TSlot::StockQueue) == (512 + 3) * sizeof(std::int32_t));
+static_assert(sizeof(TSlot::StockQueue) == (512 + 3) * sizeof(std::int32_t),
+              "the stock ring and its three words");
 
 } // namespace zenoku

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "machine/Outcome.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -64,8 +66,8 @@ struct ChartData {
     /// Role markers at (TotalPlays, Medals), indexed by Marker; bonus games included.
     std::array<PointSeries, kMarkerCount> markers;
     std::vector<Bar> bars;              ///< one per bonus, in play order
-    std::array<PieSlice, 7> rolePie;    ///< bell .. pure miss, by normal-game count
-    std::array<PieSlice, 4> triggerPie; ///< RT release triggers 1..4, by release count
+    std::array<PieSlice, kRoleCount> rolePie;       ///< bell .. pure miss, by normal-game count
+    std::array<PieSlice, kTriggerCount> triggerPie; ///< RT release triggers 1..4, by release count
     friend bool operator==(const ChartData&, const ChartData&) = default;
 };
 

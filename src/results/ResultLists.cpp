@@ -7,13 +7,6 @@
 
 namespace zenoku {
 
-std::string_view triggerName(std::int32_t trigger) {
-    static constexpr std::array<std::string_view, 5> kNames{"", "規定RT消化", "レアリプレイ",
-                                                            "純ハズレ", "リプ3連"};
-    return trigger >= 1 && trigger <= 4 ? kNames[static_cast<std::size_t>(trigger)]
-                                        : std::string_view{};
-}
-
 std::string rtText(std::int32_t trigger) {
     if (trigger == 0) return {};
     std::string s = "RT解除[";
@@ -48,9 +41,9 @@ std::string ResultListTexts::text(std::size_t row, int column) const {
     }
 }
 
-std::array<std::string, 7> ResultListTexts::row(std::size_t k) const {
-    std::array<std::string, 7> texts;
-    for (int c = 0; c < 7; ++c)
+std::array<std::string, kGameListColumns> ResultListTexts::row(std::size_t k) const {
+    std::array<std::string, kGameListColumns> texts;
+    for (int c = 0; c < static_cast<int>(kGameListColumns); ++c)
         texts[static_cast<std::size_t>(c)] = text(k, c);
     return texts;
 }
@@ -73,14 +66,15 @@ std::vector<TextRow> bonusRows(const std::vector<BonusRecord>& bonuses) {
 
 std::vector<TextRow> roleRows(const RunStatistics& s) {
     std::vector<TextRow> rows;
-    rows.reserve(kRoleNames.size());
+    rows.reserve(kRoleCount);
     const double n = s.normalGames;
-    for (std::size_t k = 1; k <= kRoleNames.size(); ++k) {
+    for (std::size_t k = 0; k < kRoleCount; ++k) {
         const std::int32_t count = s.roleCount[k];
         // Rates are fractions of the normal games, not percentages; a role never seen shows
         // "0" in both rate cells rather than dividing by its zero count.
         const bool seen = count != 0 && n >= 1;
-        rows.push_back({std::string(kRoleNames[k - 1]), integerText(count),
+        rows.push_back({std::string(outcomeLabel(kFirstRole + static_cast<std::int32_t>(k))),
+                        integerText(count),
                         seen ? generalText(count / n) : "0",
                         seen ? "1/" + generalText(n / count) : "0"});
     }
@@ -89,11 +83,11 @@ std::vector<TextRow> roleRows(const RunStatistics& s) {
 
 std::vector<TextRow> triggerRows(const RunStatistics& s) {
     std::vector<TextRow> rows;
-    rows.reserve(kTriggerRowCaptions.size());
-    for (std::size_t t = 1; t <= kTriggerRowCaptions.size(); ++t) {
+    rows.reserve(kTriggerCount);
+    for (std::size_t t = 0; t < kTriggerCount; ++t) {
         const std::int32_t count = s.triggerCount[t];
         rows.push_back(
-            {std::string(kTriggerRowCaptions[t - 1]), integerText(count),
+            {std::string(kTriggerRowCaptions[t]), integerText(count),
              s.bonusCount != 0 ? generalText(static_cast<double>(count) / s.bonusCount) : "0"});
     }
     return rows;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "results/RunStatistics.h"
-#include "sim/PlayHistory.h"
+#include "history/PlayHistory.h"
 
 #include <array>
 #include <cstdint>
@@ -13,7 +13,9 @@
 namespace zenoku {
 
 /// Column captions of the four result lists, left to right.
-inline constexpr std::array<std::string_view, 7> kGameListCaptions{
+/// Columns of the per-game list.
+inline constexpr std::size_t kGameListColumns = 7;
+inline constexpr std::array<std::string_view, kGameListColumns> kGameListCaptions{
     "PLAY数", "PLAY数2", "確定役", "メダル数", "RT解除状態", "BIG Stock", "REG Stock"};
 inline constexpr std::array<std::string_view, 5> kBonusListCaptions{"PLAY数", "PLAY数2", "確定役",
                                                                     "RT解除契機", "獲得メダル"};
@@ -24,15 +26,10 @@ inline constexpr std::array<std::string_view, 3> kTriggerListCaptions{"種別", 
 /// One row of a list: its caption cell first, then the sub-item cells.
 using TextRow = std::vector<std::string>;
 
-/// Names of the small roles 1..7 (bell .. pure miss), the captions of the small-role rows.
-inline constexpr std::array<std::string_view, 7> kRoleNames{
-    "ベル", "オレンジ", "2枚チェリー", "4枚チェリー", "リプレイ", "レアリプレイ", "純ハズレ"};
 /// Captions of the four RT-trigger rows (triggers 1..4).
-inline constexpr std::array<std::string_view, 4> kTriggerRowCaptions{
+inline constexpr std::array<std::string_view, kTriggerCount> kTriggerRowCaptions{
     "規定RT消化", "レアリプレイ解除", "純ハズレ解除", "リプ3連"};
 
-/// Name of an RT release trigger 1..4; the empty text for 0 and any other code.
-std::string_view triggerName(std::int32_t trigger);
 /// The RT cell of the per-game list: "RT解除[<name>]" for a non-zero trigger (so "RT解除[]"
 /// for a code outside 1..4), the empty text for 0.
 std::string rtText(std::int32_t trigger);
@@ -52,7 +49,7 @@ public:
     /// or column out of range.
     std::string text(std::size_t row, int column) const;
     /// The seven texts of row k (k below rowCount()).
-    std::array<std::string, 7> row(std::size_t k) const;
+    std::array<std::string, kGameListColumns> row(std::size_t k) const;
     /// The shown run the texts are made from.
     const std::shared_ptr<const PlayHistory>& history() const { return m_history; }
 

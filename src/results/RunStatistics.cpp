@@ -14,18 +14,18 @@ RunStatistics computeStatistics(const PlayHistory& history) {
     s.entries = history.size();
     if (history.empty()) return s;
 
-    // 6. Counting pass: only normal games count; bonus games are skipped whole.
+    // Counting pass: only normal games count; bonus games are skipped whole.
     for (const PlayRecord& r : history) {
         if (r.isBonusGame()) continue;
-        if (r.Outcome >= OutcomeCode::Bell && r.Outcome <= OutcomeCode::PureMiss)
-            ++s.roleCount[static_cast<std::size_t>(r.Outcome)];
+        if (isRole(r.Outcome))
+            ++s.roleCount[roleIndex(r.Outcome)];
         else if (r.Outcome == OutcomeCode::BigRelease)
             ++s.bigCount;
         else if (r.Outcome == OutcomeCode::RegRelease)
             ++s.regCount;
         if (r.isRelease()) {
-            if (r.RtTrigger >= 1 && r.RtTrigger <= 4)
-                ++s.triggerCount[static_cast<std::size_t>(r.RtTrigger)];
+            if (isTrigger(r.RtTrigger))
+                ++s.triggerCount[triggerIndex(r.RtTrigger)];
             ++s.bonusCount;
         }
     }
@@ -36,7 +36,7 @@ RunStatistics computeStatistics(const PlayHistory& history) {
     s.finalBigStock = last.BigStock;
     s.finalRegStock = last.RegStock;
 
-    // 12. Derived values. The one-in values are whole numbers by integer division; the
+    // Derived values. The one-in values are whole numbers by integer division; the
     // payout rate's denominator is taken in floating point so that 3 × N cannot overflow
     // for a play count above 715,827,882.
     const std::int32_t n = s.normalGames;
@@ -44,37 +44,36 @@ RunStatistics computeStatistics(const PlayHistory& history) {
         s.bigOneIn = s.bigCount > 0 ? static_cast<float>(n / s.bigCount) : 0.0f;
         s.regOneIn = s.regCount > 0 ? static_cast<float>(n / s.regCount) : 0.0f;
         s.payoutRate = static_cast<float>(
-            static_cast<double>(s.finalMedals) / (3.0 * static_cast<double>(n)) * 100.0 + 100.0);
+            static_cast<double>(s.finalMedals) / (double{kNormalBet} * static_cast<double>(n)) * 100.0 + 100.0);
     }
     // Yen at 20 per medal: up to 42.9 billion either way, so held in 64 bits.
-    s.balance = static_cast<std::int64_t>(s.finalMedals) * 20;
+    s.balance = static_cast<std::int64_t>(s.finalMedals) * kYenPerMedal;
     return s;
+}
+
+void BonusPairing::add(const PlayHistory& history, std::size_t i) {
+    const PlayRecord& r = history[i];
+    if (r.isBonusGame()) return;
+    // The first normal game after a bonus closes it: the entry before it is the bonus's last
+    // game (or the release itself when no bonus game was recorded). It comes before a
+    // release on that same game adds the next bonus.
+    if (m_pending && r.SinceBonus == 1) {
+        BonusRecord& b = m_bonuses.back();
+        b.medalsWon = static_cast<std::int64_t>(history[i - 1].Medals) - history[b.entry].Medals +
+                      kReleasePay;
+        m_pending = false;
+    }
+    if (r.isRelease()) {
+        m_bonuses.push_back({i, r.TotalPlays, r.SinceBonus, r.Outcome, r.RtTrigger, {}});
+        m_pending = true;
+    }
 }
 
 std::vector<BonusRecord> bonusRecords(const PlayHistory& history) {
     std::vector<BonusRecord> bonuses;
-    std::size_t releases = 0;
-    for (const PlayRecord& r : history)
-        releases += r.isRelease();
-    bonuses.reserve(releases);
-
-    bool pending = false;
-    for (std::size_t i = 0; i < history.size(); ++i) {
-        const PlayRecord& r = history[i];
-        if (r.isBonusGame()) continue;
-        // The first normal game after a bonus closes it: the entry before it is the bonus's
-        // last game (or the release itself when no bonus game was recorded).
-        if (pending && r.SinceBonus == 1) {
-            BonusRecord& b = bonuses.back();
-            b.medalsWon =
-                static_cast<std::int64_t>(history[i - 1].Medals) - history[b.entry].Medals + 15;
-            pending = false;
-        }
-        if (r.isRelease()) {
-            bonuses.push_back({i, r.TotalPlays, r.SinceBonus, r.Outcome, r.RtTrigger, {}});
-            pending = true;
-        }
-    }
+    BonusPairing pairing(bonuses);
+    for (std::size_t i = 0; i < history.size(); ++i)
+        pairing.add(history, i);
     return bonuses;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/PlayHistory.h"
+#include "history/PlayHistory.h"
 
 #include <array>
 #include <cstddef>
@@ -11,15 +11,20 @@
 
 namespace zenoku {
 
+/// Yen a medal costs when it is lent, as the summary's balance counts it.
+inline constexpr std::int64_t kYenPerMedal = 20;
+
 /// Counts and derived values of one run, computed from its play history alone. Only normal
 /// games count; every rate is per normal game.
 struct RunStatistics {
     std::size_t entries = 0;                    ///< E, entries of the history
     std::int32_t normalGames = 0;               ///< N, TotalPlays of the last entry
-    std::array<std::int32_t, 8> roleCount{};    ///< [1..7]: bell .. pure miss; [0] unused
+    /// Normal games per small role, bell .. pure miss (index roleIndex(code)).
+    std::array<std::int32_t, kRoleCount> roleCount{};
     std::int32_t bigCount = 0;                  ///< normal games with Outcome 8
     std::int32_t regCount = 0;                  ///< normal games with Outcome 9
-    std::array<std::int32_t, 5> triggerCount{}; ///< [1..4]: release entries by RtTrigger
+    /// Release entries per RT trigger 1..4 (index triggerIndex(code)).
+    std::array<std::int32_t, kTriggerCount> triggerCount{};
     std::int32_t bonusCount = 0;                ///< release entries
     std::int32_t finalMedals = 0;
     std::int32_t finalBigStock = 0;
@@ -50,6 +55,19 @@ bool isShowable(const PlayHistory& history);
 
 /// The counting pass and the derived values. Requires a showable history.
 RunStatistics computeStatistics(const PlayHistory& history);
+
+/// Pairs each release with the normal game that closes its bonus, fed one entry at a time
+/// in play order: the one place that works out the per-bonus values.
+class BonusPairing {
+public:
+    explicit BonusPairing(std::vector<BonusRecord>& bonuses) : m_bonuses(bonuses) {}
+    /// Feeds entry `i` of `history`; entries must come in order, from 0.
+    void add(const PlayHistory& history, std::size_t i);
+
+private:
+    std::vector<BonusRecord>& m_bonuses;
+    bool m_pending = false; ///< the last bonus still waits for its medals won
+};
 
 /// The per-bonus values, in play order.
 std::vector<BonusRecord> bonusRecords(const PlayHistory& history);

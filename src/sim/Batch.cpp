@@ -1,6 +1,5 @@
 #include "sim/Batch.h"
 
-#include "sim/StartInputs.h"
 #include "simfile/SimFile.h"
 
 namespace zenoku {
@@ -20,23 +19,25 @@ std::string batchFileName(std::string_view chosenName, std::int32_t level, std::
     return name;
 }
 
-BatchResult RunBatch(TSlot& slot, PlayHistory& history, const BatchRequest& request,
-                     const BatchCallbacks& callbacks, FileLayer& files) {
+BatchResult RunBatch(TSlot& slot, const BatchRequest& request, const BatchCallbacks& callbacks,
+                     FileLayer& files, PlayHistory storage) {
     BatchResult result;
-    const bool hidden = request.run.level == kHiddenLevel;
     for (std::int32_t i = 1; i <= request.runs; ++i) {
-        RunSimulation(slot, request.run, history, [&] {
-            if (callbacks.beforeGames)
-                callbacks.beforeGames(i, RunReport{slot.GetFlevel(), hidden});
-        });
-        const SimHeader header{slot.GetFlevel(), slot.TotalPlays};
+        if (i > 1)
+            storage = reclaimStorage(std::move(result.lastRun.history));
+        result.lastRun = RunSimulation(slot, request.run, std::move(storage),
+                                       [&](const RunReport& report) {
+                                           if (callbacks.beforeGames)
+                                               callbacks.beforeGames(i, report);
+                                       });
+        const SimHeader& header = result.lastRun.header;
         const std::string name = batchFileName(request.chosenName, header.level, header.plays, i);
         const std::unique_ptr<OutputFile> out = files.create(name);
         if (!out)
             return result;
         if (callbacks.saving)
             callbacks.saving(name, static_cast<int>(std::int64_t{100} * i / request.runs));
-        if (!writeSimFile(*out, SimVariant::Batch, header, history))
+        if (!writeSimFile(*out, SimVariant::Batch, header, *result.lastRun.history))
             return result;
         result.files.push_back(name);
     }

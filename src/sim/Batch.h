@@ -1,7 +1,7 @@
 #pragma once
 
 #include "machine/Slot.h"
-#include "sim/PlayHistory.h"
+#include "history/PlayHistory.h"
 #include "sim/Run.h"
 #include "simfile/FileLayer.h"
 
@@ -12,10 +12,6 @@
 #include <vector>
 
 namespace zenoku {
-
-inline constexpr std::string_view kBatchFailedText = "エラーにより強制終了しました。";
-inline constexpr std::string_view kSavingText = "シミュレーションファイルに保存中。";
-inline constexpr std::string_view kSavedText = "シミュレーションファイルに保存完了";
 
 /// A batch: `runs` runs of the same request, each written to its own file.
 struct BatchRequest {
@@ -33,8 +29,9 @@ struct BatchCallbacks {
 };
 
 struct BatchResult {
-    bool completed = false;          ///< every run was played and written
-    std::vector<std::string> files;  ///< the files written, in run order
+    bool completed = false;         ///< every run was played and written
+    std::vector<std::string> files; ///< the files written, in run order
+    PlayedRun lastRun;              ///< the last run played, written or not
 };
 
 /// The file name of run i: the chosen name with L_P_i (level, play count, run number)
@@ -47,7 +44,8 @@ std::string batchFileName(std::string_view chosenName, std::int32_t level, std::
 /// Plays the runs one after another on one machine (the stock carries over unless the
 /// request clears it) and writes each, in the batch variant, before the next one starts.
 /// Ends at the first file that cannot be created or written; the files of earlier runs stay.
-BatchResult RunBatch(TSlot& slot, PlayHistory& history, const BatchRequest& request,
-                     const BatchCallbacks& callbacks = {}, FileLayer& files = realFileLayer());
+/// The runs record into `storage` (reused from run to run, see `RunSimulation`).
+BatchResult RunBatch(TSlot& slot, const BatchRequest& request, const BatchCallbacks& callbacks = {},
+                     FileLayer& files = realFileLayer(), PlayHistory storage = {});
 
 } // namespace zenoku

@@ -3,6 +3,7 @@
 #include "sim/StartInputs.h"
 
 #include <new>
+#include <utility>
 
 namespace zenoku {
 
@@ -24,22 +25,23 @@ void playGames(TSlot& slot, std::int32_t plays, PlayHistory& history) {
 
 } // namespace
 
-RunReport RunSimulation(TSlot& slot, const RunRequest& request, PlayHistory& history,
-                        const std::function<void()>& beforeGames) {
-    history.clear();
+PlayedRun RunSimulation(TSlot& slot, const RunRequest& request, PlayHistory storage,
+                        const std::function<void(const RunReport&)>& beforeGames) {
+    storage.clear();
     RunReport report{request.level, request.level == kHiddenLevel};
     if (report.hidden)
-        report.level = slot.random().Next() % 6 + 1;
+        report.level = slot.random().Next() % kLevelCount + 1;
     slot.SetFlevel(report.level);
     if (beforeGames)
-        beforeGames();
+        beforeGames(report);
     // The machine is reset twice, in SetFlevel and here; with stock left each reset draws a
     // countdown, so this order fixes the random sequence a run consumes.
     slot.Reset();
     if (request.clearStock)
         slot.ClearStock();
-    playGames(slot, request.plays, history);
-    return report;
+    playGames(slot, request.plays, storage);
+    return PlayedRun{shareHistory(std::move(storage)), SimHeader{slot.GetFlevel(), slot.TotalPlays},
+                     report.hidden};
 }
 
 } // namespace zenoku

@@ -1,6 +1,7 @@
 #include "sim/StartInputs.h"
 
-#include "sim/PlayHistory.h"
+#include "history/PlayHistory.h"
+#include "machine/LotteryTables.h"
 
 #include <unistd.h>
 
@@ -34,13 +35,6 @@ std::optional<std::int32_t> parseInteger(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
-std::string notAnIntegerMessage(std::string_view text) {
-    std::string m = "'";
-    m += text;
-    m += "' は整数ではありません";
-    return m;
-}
-
 std::uint64_t expectedHistoryBytes(std::int32_t plays) {
     // A run records its normal games plus the bonus games in between, about 16 % more at the
     // highest level; a quarter on top leaves room for a lucky run.
@@ -63,18 +57,18 @@ std::variant<StartInputs, InputError> checkStartInputs(std::string_view playText
     StartInputs in{};
     const auto plays = parseInteger(playText);
     if (!plays)
-        return InputError{InputErrorKind::NotAnInteger, notAnIntegerMessage(playText)};
+        return InputError{InputErrorKind::NotAnInteger, texts::notAnInteger(playText)};
     if (*plays < 1)
-        return InputError{InputErrorKind::OutOfRange, std::string(kPlaysBelowOneMessage)};
+        return InputError{InputErrorKind::OutOfRange, std::string(texts::kPlaysBelowOne)};
     if (expectedHistoryBytes(*plays) > memoryBytes)
-        return InputError{InputErrorKind::OutOfRange, std::string(kPlaysTooLargeMessage)};
+        return InputError{InputErrorKind::OutOfRange, std::string(texts::kPlaysTooLarge)};
     in.plays = *plays;
 
     const auto runs = parseInteger(simText);
     if (!runs)
-        return InputError{InputErrorKind::NotAnInteger, notAnIntegerMessage(simText)};
+        return InputError{InputErrorKind::NotAnInteger, texts::notAnInteger(simText)};
     if (*runs < 1)
-        return InputError{InputErrorKind::OutOfRange, std::string(kRunsBelowOneMessage)};
+        return InputError{InputErrorKind::OutOfRange, std::string(texts::kRunsBelowOne)};
     in.runs = *runs;
 
     if (levelText == kHiddenLevelText) {
@@ -82,9 +76,9 @@ std::variant<StartInputs, InputError> checkStartInputs(std::string_view playText
     } else {
         const auto level = parseInteger(levelText);
         if (!level)
-            return InputError{InputErrorKind::NotAnInteger, notAnIntegerMessage(levelText)};
-        if (*level < 1 || *level > 6)
-            return InputError{InputErrorKind::OutOfRange, std::string(kLevelOutOfRangeMessage)};
+            return InputError{InputErrorKind::NotAnInteger, texts::notAnInteger(levelText)};
+        if (*level < 1 || *level > kLevelCount)
+            return InputError{InputErrorKind::OutOfRange, std::string(texts::kLevelOutOfRange)};
         in.level = *level;
     }
     return in;

@@ -6,14 +6,9 @@
 #include <string_view>
 #include <variant>
 
-namespace zenoku {
+#include "texts/Messages.h"
 
-/// Messages of the start command's input checks.
-inline constexpr std::string_view kPlaysBelowOneMessage = "Play数は、1以上にしてください。";
-inline constexpr std::string_view kRunsBelowOneMessage = "Sim回数は、1以上にしてください。";
-inline constexpr std::string_view kLevelOutOfRangeMessage = "設定は、1～6または?にしてください。";
-inline constexpr std::string_view kPlaysTooLargeMessage =
-    "Play数が大きすぎます。この環境のメモリには記録しきれません。";
+namespace zenoku {
 
 /// The setting-level text that asks for a hidden level drawn at random.
 inline constexpr std::string_view kHiddenLevelText = "?";
@@ -25,9 +20,6 @@ inline constexpr std::int32_t kHiddenLevel = 0;
 /// range. Anything else (the empty text, "1.5", full-width digits, 2147483648) is not an
 /// integer.
 std::optional<std::int32_t> parseInteger(std::string_view text);
-
-/// The conversion message for a text that is not an integer: "'<text>' は整数ではありません".
-std::string notAnIntegerMessage(std::string_view text);
 
 /// The three inputs of the start command, checked.
 struct StartInputs {

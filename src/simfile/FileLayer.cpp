@@ -71,6 +71,35 @@ mode_t newFileMode(const std::string& target) {
     return 0666 & ~mask;
 }
 
+class PosixInputFile final : public InputFile {
+public:
+    PosixInputFile(int fd, std::uint64_t size) : m_fd(fd), m_size(size) {}
+    ~PosixInputFile() override { ::close(m_fd); }
+    PosixInputFile(const PosixInputFile&) = delete;
+    PosixInputFile& operator=(const PosixInputFile&) = delete;
+
+    std::uint64_t size() const override { return m_size; }
+
+    bool readAt(std::uint64_t offset, void* destination, std::size_t n) override {
+        auto* p = static_cast<char*>(destination);
+        while (n > 0) {
+            const ssize_t r = ::pread(m_fd, p, n, static_cast<off_t>(offset));
+            if (r < 0 && errno == EINTR)
+                continue;
+            if (r <= 0)
+                return false;
+            p += r;
+            offset += static_cast<std::uint64_t>(r);
+            n -= static_cast<std::size_t>(r);
+        }
+        return true;
+    }
+
+private:
+    int m_fd;
+    std::uint64_t m_size;
+};
+
 class PosixFileLayer final : public FileLayer {
 public:
     std::unique_ptr<OutputFile> create(const std::string& path) override {
@@ -82,6 +111,20 @@ public:
             return nullptr;
         ::fchmod(fd, newFileMode(path));
         return std::make_unique<PosixOutputFile>(fd, std::move(temp), path);
+    }
+
+    std::unique_ptr<InputFile> open(const std::string& path) override {
+        // Non-blocking, so that opening a FIFO by mistake cannot hang; only regular files
+        // are read.
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        if (fd < 0)
+            return nullptr;
+        struct stat st {};
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+            ::close(fd);
+            return nullptr;
+        }
+        return std::make_unique<PosixInputFile>(fd, static_cast<std::uint64_t>(st.st_size));
     }
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -20,17 +21,31 @@ public:
     virtual void abort() = 0;
 };
 
-/// Where ".sim" files are written. Tests put a layer here that fails on purpose.
+/// A file opened for reading, of a length fixed when it was opened.
+class InputFile {
+public:
+    virtual ~InputFile() = default;
+    /// Length in bytes.
+    virtual std::uint64_t size() const = 0;
+    /// Copies `n` bytes from `offset` into `destination`; false when they cannot all be read
+    /// (a read error, a file that shrank).
+    virtual bool readAt(std::uint64_t offset, void* destination, std::size_t n) = 0;
+};
+
+/// Where ".sim" files are written and read. Tests put a layer here that fails on purpose.
 class FileLayer {
 public:
     virtual ~FileLayer() = default;
     /// Starts a file that will replace `path`; null when it cannot be created (no such
     /// folder, no permission, an invalid name).
     virtual std::unique_ptr<OutputFile> create(const std::string& path) = 0;
+    /// Opens `path` for reading; null when it cannot be opened (missing, no permission, not
+    /// a regular file).
+    virtual std::unique_ptr<InputFile> open(const std::string& path) = 0;
 };
 
-/// The real file system: a temporary file beside the target, flushed to disk and renamed
-/// over it.
+/// The real file system: writes go to a temporary file beside the target, flushed to disk
+/// and renamed over it; reads are positioned reads of a regular file.
 FileLayer& realFileLayer();
 
 } // namespace zenoku

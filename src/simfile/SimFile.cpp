@@ -2,12 +2,8 @@
 
 #include <algorithm>
 #include <bit>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <new>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace zenoku {
@@ -67,7 +63,7 @@ ReadStatus parse(std::uint64_t length, ReadAt&& readAt, SimFileContents& content
     unsigned char head[kBatchHeaderBytes] = {};
     const auto headLength = static_cast<std::size_t>(std::min<std::uint64_t>(length, sizeof head));
     if (!readAt(0, head, headLength))
-        return ReadStatus::CannotOpen;
+        return ReadStatus::ReadFailed;
     if (headLength < 4 || loadWord(head) != kSimFileMark)
         return ReadStatus::NotSimFile;
     if (headLength < kSavedHeaderBytes)
@@ -89,10 +85,10 @@ ReadStatus parse(std::uint64_t length, ReadAt&& readAt, SimFileContents& content
             throw std::bad_alloc();
         PlayRecord* records = history.appendUninitialized(static_cast<std::size_t>(entries));
         if (!readAt(offset, records, static_cast<std::size_t>(entries) * kRecordBytes))
-            return ReadStatus::CannotOpen;
+            return ReadStatus::ReadFailed;
         recordsFromFileOrder(records, static_cast<std::size_t>(entries));
     } catch (const std::bad_alloc&) {
-        return ReadStatus::CannotOpen;
+        return ReadStatus::OutOfMemory;
     }
     if (history.back().TotalPlays < 1)
         return ReadStatus::NoRecords;
@@ -102,21 +98,6 @@ ReadStatus parse(std::uint64_t length, ReadAt&& readAt, SimFileContents& content
     contents.history = std::move(history);
     return ReadStatus::Ok;
 }
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 } // namespace
 
@@ -144,29 +125,13 @@ WriteStatus writeSimFile(const std::string& path, SimVariant variant, SimHeader 
                                                         : WriteStatus::WriteFailed;
 }
 
-ReadStatus readSimFile(const std::string& path, SimFileContents& contents) {
-    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0)
+ReadStatus readSimFile(const std::string& path, SimFileContents& contents, FileLayer& files) {
+    const std::unique_ptr<InputFile> in = files.open(path);
+    if (!in)
         return ReadStatus::CannotOpen;
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
-        return ReadStatus::CannotOpen;
-
-    auto readAt = [&](std::uint64_t offset, void* destination, std::size_t n) {
-        auto* p = static_cast<char*>(destination);
-        while (n > 0) {
-            const ssize_t r = ::pread(fd.get(), p, n, static_cast<off_t>(offset));
-            if (r < 0 && errno == EINTR)
-                continue;
-            if (r <= 0)
-                return false;
-            p += r;
-            offset += static_cast<std::uint64_t>(r);
-            n -= static_cast<std::size_t>(r);
-        }
-        return true;
-    };
-    return parse(static_cast<std::uint64_t>(st.st_size), readAt, contents);
+    return parse(in->size(), [&](std::uint64_t offset, void* destination, std::size_t n) {
+        return in->readAt(offset, destination, n);
+    }, contents);
 }
 
 ReadStatus parseSimFile(std::span<const std::byte> bytes, SimFileContents& contents) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/PlayHistory.h"
+#include "history/PlayHistory.h"
 #include "simfile/FileLayer.h"
 
 #include <cstddef>
@@ -17,9 +17,6 @@ inline constexpr std::int32_t kSimFileMark = 11;
 inline constexpr std::size_t kSavedHeaderBytes = 12;
 inline constexpr std::size_t kBatchHeaderBytes = 20;
 inline constexpr std::size_t kRecordBytes = 36;
-
-/// The file type as users see it, and the file-dialog filter built from it.
-inline constexpr std::string_view kSimFileTypeName = "ゼノクsimファイル";
 
 /// A saved file has a 12-byte header (mark, level, play count); a batch file two reserved
 /// zero words more.
@@ -50,9 +47,11 @@ bool writeSimFile(OutputFile& out, SimVariant variant, SimHeader header,
 
 enum class ReadStatus {
     Ok,
-    CannotOpen, ///< missing or unreadable
-    NotSimFile, ///< the first word is missing or not 11
-    NoRecords,  ///< the right mark, but no complete record or a last play count below 1
+    CannotOpen,  ///< missing, not permitted, or not a regular file
+    ReadFailed,  ///< opened, but a read failed or came up short
+    OutOfMemory, ///< the records do not fit in memory
+    NotSimFile,  ///< the first word is missing or not 11
+    NoRecords,   ///< the right mark, but no complete record or a last play count below 1
 };
 
 /// What a ".sim" file holds.
@@ -65,7 +64,8 @@ struct SimFileContents {
 /// Reads a ".sim" file. A batch file is told from a saved one by its two zero words 3 and 4
 /// and a length that is not that of a complete saved file; an incomplete last record is
 /// dropped. `contents` is filled only when the status is Ok.
-ReadStatus readSimFile(const std::string& path, SimFileContents& contents);
+ReadStatus readSimFile(const std::string& path, SimFileContents& contents,
+                       FileLayer& files = realFileLayer());
 
 /// The same rules over bytes in memory.
 ReadStatus parseSimFile(std::span<const std::byte> bytes, SimFileContents& contents);

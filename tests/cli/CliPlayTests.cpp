@@ -22,8 +22,7 @@ TEST(CliPlay, WritesTheRunReproducibly) {
 
     // The file holds exactly the run a machine seeded with 1 plays.
     TSlot slot(1);
-    PlayHistory expected;
-    RunSimulation(slot, {100000, 6, false}, expected);
+    const PlayHistory expected = *RunSimulation(slot, {100000, 6, false}).history;
     ASSERT_EQ(bytes.size(), 12 + 36 * expected.size());
     SimFileContents c;
     ASSERT_EQ(readSimFile(a, c), ReadStatus::Ok);
@@ -79,13 +78,18 @@ TEST(CliPlay, BadInputIsRefusedWithTheWindowsMessagesAndWritesNothing) {
     }
 }
 
-TEST(CliPlay, UnwritableFileEndsWithTheFailureText) {
-    for (const std::string runs : {"1", "2"}) {
+TEST(CliPlay, UnwritableFileEndsWithTheFailureOfASaveOrOfABatch) {
+    const std::string file = "/nonexistent-zenoku/a.sim";
+    // One run is a save, as in the window; several runs are a batch.
+    const std::pair<std::string, std::string> cases[] = {
+        {"1", "ファイルを作成できませんでした。\n" + file + "\n"},
+        {"2", "エラーにより強制終了しました。\n"},
+    };
+    for (const auto& [runs, message] : cases) {
         SCOPED_TRACE(runs);
-        const auto r = cli({"play", "--seed", "1", "--plays", "100", "--runs", runs, "--out",
-                            "/nonexistent-zenoku/a.sim"});
+        const auto r = cli({"play", "--seed", "1", "--plays", "100", "--runs", runs, "--out", file});
         EXPECT_EQ(r.code, kExitFailure);
-        EXPECT_EQ(r.err, "エラーにより強制終了しました。\n");
+        EXPECT_EQ(r.err, message);
     }
 }
 

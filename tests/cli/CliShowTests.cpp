@@ -16,9 +16,7 @@ using test::cli;
 /// The summary the window shows for the run a machine seeded with `seed` plays.
 std::string summaryOfRun(std::uint32_t seed, std::int32_t level, std::int32_t plays) {
     TSlot slot(seed);
-    PlayHistory history;
-    RunSimulation(slot, {plays, level, false}, history);
-    return summaryText(computeStatistics(history));
+    return summaryText(computeStatistics(*RunSimulation(slot, {plays, level, false}).history));
 }
 
 TEST(CliShow, PlayPrintsTheSummaryOfThatRunAndShowPrintsTheSameFromItsFile) {
@@ -40,12 +38,11 @@ TEST(CliShow, PlayPrintsTheSummaryOfThatRunAndShowPrintsTheSameFromItsFile) {
 
 TEST(CliShow, SeveralRunsPrintOneBlockEachAndBatchFilesShowTheirRun) {
     TSlot slot(3);
-    PlayHistory history;
     std::string blocks;
     for (int i = 1; i <= 2; ++i) {
-        RunSimulation(slot, {500, 2, false}, history);
+        const PlayedRun run = RunSimulation(slot, {500, 2, false});
         blocks += (i > 1 ? "\n# run " : "# run ") + std::to_string(i) + "\n" +
-                  summaryText(computeStatistics(history)) + "\n";
+                  summaryText(computeStatistics(*run.history)) + "\n";
     }
     EXPECT_EQ(cli({"play", "--seed", "3", "--level", "2", "--plays", "500", "--runs", "2"}).out,
               blocks);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "machine/Outcome.h"
-#include "sim/PlayHistory.h"
+#include "history/PlayHistory.h"
 
 #include <cstdint>
 #include <memory>

@@ -79,10 +79,10 @@ TEST(RunStatistics, CountsNormalGamesOnlyAndTriggersOfReleases) {
     const RunStatistics s = computeStatistics(b.history());
     EXPECT_EQ(s.entries, 15u);
     EXPECT_EQ(s.normalGames, 10);
-    EXPECT_EQ(s.roleCount, (std::array<std::int32_t, 8>{0, 1, 0, 0, 0, 0, 1, 1}));
+    EXPECT_EQ(s.roleCount, (std::array<std::int32_t, kRoleCount>{1, 0, 0, 0, 0, 1, 1}));
     EXPECT_EQ(s.bigCount, 2);
     EXPECT_EQ(s.regCount, 2);
-    EXPECT_EQ(s.triggerCount, (std::array<std::int32_t, 5>{0, 1, 1, 1, 0}));
+    EXPECT_EQ(s.triggerCount, (std::array<std::int32_t, kTriggerCount>{1, 1, 1, 0}));
     EXPECT_EQ(s.bonusCount, 4);
     EXPECT_EQ(s.finalMedals, 89);
 }

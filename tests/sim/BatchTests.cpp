@@ -37,7 +37,6 @@ TEST(BatchFileName, SuffixGoesInFrontOfTheFirstDotOfTheFileName) {
 TEST(Batch, WritesEachRunToItsOwnFileOnOneMachine) {
     TempDir dir;
     TSlot slot(4242);
-    PlayHistory history;
     std::vector<std::pair<std::string, int>> saving;
     std::vector<std::int32_t> started;
     const BatchCallbacks callbacks{
@@ -47,7 +46,7 @@ TEST(Batch, WritesEachRunToItsOwnFileOnOneMachine) {
         },
         [&](const std::string& name, int progress) { saving.emplace_back(name, progress); }};
     const BatchResult result =
-        RunBatch(slot, history, {{1000, 6, false}, 3, dir.file("a.sim")}, callbacks);
+        RunBatch(slot, {{1000, 6, false}, 3, dir.file("a.sim")}, callbacks);
     ASSERT_TRUE(result.completed);
     const std::vector<std::string> names{dir.file("a6_1000_1.sim"), dir.file("a6_1000_2.sim"),
                                          dir.file("a6_1000_3.sim")};
@@ -63,7 +62,7 @@ TEST(Batch, WritesEachRunToItsOwnFileOnOneMachine) {
     TSlot again(4242);
     PlayHistory expected;
     for (const std::string& name : names) {
-        RunSimulation(again, {1000, 6, false}, expected);
+        expected = *RunSimulation(again, {1000, 6, false}).history;
         const auto bytes = test::readBytes(name);
         ASSERT_EQ(bytes.size(), 20 + 36 * expected.size());
         SimFileContents c;
@@ -72,15 +71,14 @@ TEST(Batch, WritesEachRunToItsOwnFileOnOneMachine) {
         EXPECT_EQ(c.header, (SimHeader{6, 1000}));
         EXPECT_TRUE(c.history == expected);
     }
-    EXPECT_TRUE(history == expected); // the last run stays in the history
+    EXPECT_TRUE(*result.lastRun.history == expected); // the last run is handed back
+    EXPECT_EQ(result.lastRun.header, (SimHeader{6, 1000}));
 }
 
 TEST(Batch, HiddenLevelIsDrawnForEveryRun) {
     TempDir dir;
     TSlot slot(77);
-    PlayHistory history;
-    const BatchResult result =
-        RunBatch(slot, history, {{10, kHiddenLevel, true}, 12, dir.file("h.sim")});
+    const BatchResult result = RunBatch(slot, {{10, kHiddenLevel, true}, 12, dir.file("h.sim")});
     ASSERT_TRUE(result.completed);
     std::set<char> levels;
     for (const std::string& f : result.files)
@@ -104,22 +102,19 @@ TEST(Batch, EndsAtTheFirstFileThatCannotBeWritten) {
         SCOPED_TRACE(c.name);
         TempDir dir;
         TSlot slot(1);
-        PlayHistory history;
         test::FaultyFileLayer layer(c.fault, c.budget, /*healthyFiles=*/1);
         int saving = 0;
         const BatchResult result =
-            RunBatch(slot, history, {{500, 2, false}, 3, dir.file("b.sim")},
+            RunBatch(slot, {{500, 2, false}, 3, dir.file("b.sim")},
                      {nullptr, [&](const std::string&, int) { ++saving; }}, layer);
         EXPECT_FALSE(result.completed);
         EXPECT_EQ(result.files, std::vector<std::string>{dir.file("b2_500_1.sim")});
         EXPECT_EQ(dir.entries(), std::vector<std::string>{"b2_500_1.sim"});
-        EXPECT_EQ(history.back().TotalPlays, 500); // the failed run is in the history
+        EXPECT_EQ(result.lastRun.history->back().TotalPlays, 500); // the failed run is kept
         EXPECT_EQ(saving, c.fault == Fault::Create ? 1 : 2);
     }
     TSlot slot(1);
-    PlayHistory history;
-    const BatchResult missing =
-        RunBatch(slot, history, {{10, 1, false}, 2, "/nonexistent-zenoku/b.sim"});
+    const BatchResult missing = RunBatch(slot, {{10, 1, false}, 2, "/nonexistent-zenoku/b.sim"});
     EXPECT_FALSE(missing.completed);
     EXPECT_TRUE(missing.files.empty());
 }

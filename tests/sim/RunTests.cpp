@@ -40,13 +40,13 @@ void expectRunInvariants(const PlayHistory& h, std::int32_t plays) {
 
 TEST(Run, InvariantsHoldAtEveryLevel) {
     TSlot slot(20261210);
-    PlayHistory h;
     for (std::int32_t level = 1; level <= 6; ++level) {
         SCOPED_TRACE(level);
-        const RunReport report = RunSimulation(slot, {20000, level, false}, h);
-        EXPECT_EQ(report.level, level);
-        EXPECT_FALSE(report.hidden);
+        const PlayedRun run = RunSimulation(slot, {20000, level, false});
+        EXPECT_EQ(run.header, (SimHeader{level, 20000}));
+        EXPECT_FALSE(run.hidden);
         EXPECT_EQ(slot.GetFlevel(), level);
+        const PlayHistory& h = *run.history;
         expectRunInvariants(h, 20000);
         EXPECT_GT(h.size(), 20000u); // bonuses were played
     }
@@ -55,9 +55,7 @@ TEST(Run, InvariantsHoldAtEveryLevel) {
 TEST(Run, FixedSeedGivesAFixedHistory) {
     auto play = [] {
         TSlot slot(1);
-        PlayHistory h;
-        RunSimulation(slot, {100000, 6, false}, h);
-        return h;
+        return *RunSimulation(slot, {100000, 6, false}).history;
     };
     const PlayHistory a = play();
     EXPECT_EQ(a.size(), 114920u);
@@ -69,10 +67,10 @@ TEST(Run, BonusReleasedOnTheLastGameIsNotPlayed) {
     // Find seeds whose one-game run releases a bonus at once: stock carried over with a
     // countdown of 1 left by Reset.
     TSlot slot(7);
-    PlayHistory h;
     int found = 0;
     for (int i = 0; i < 200000 && found < 3; ++i) {
-        RunSimulation(slot, {1, 1, false}, h);
+        const PlayedRun run = RunSimulation(slot, {1, 1, false});
+        const PlayHistory& h = *run.history;
         ASSERT_FALSE(h.empty());
         EXPECT_EQ(h.back().TotalPlays, 1);
         if (h.back().BonusKind != 0) {
@@ -87,49 +85,67 @@ TEST(Run, BonusReleasedOnTheLastGameIsNotPlayed) {
 
 TEST(Run, StockCarriesOverUnlessCleared) {
     TSlot slot(99);
-    PlayHistory h;
     // Play until a run ends with stock left.
     for (int i = 0; i < 100 && slot.BigStock + slot.RegStock == 0; ++i)
-        RunSimulation(slot, {500, 6, false}, h);
+        RunSimulation(slot, {500, 6, false});
     ASSERT_GT(slot.BigStock + slot.RegStock, 0);
     const std::int32_t big = slot.BigStock;
     const std::int32_t reg = slot.RegStock;
 
     TSlot kept = slot;
-    RunSimulation(kept, {1, 6, false}, h);
-    EXPECT_GE(h[0].BigStock + h[0].RegStock, 1);
-    EXPECT_LE(h[0].BigStock, big + 1);
-    EXPECT_GE(h[0].BigStock + h[0].RegStock, big + reg - 1);
+    const PlayRecord keptFirst = (*RunSimulation(kept, {1, 6, false}).history)[0];
+    EXPECT_GE(keptFirst.BigStock + keptFirst.RegStock, 1);
+    EXPECT_LE(keptFirst.BigStock, big + 1);
+    EXPECT_GE(keptFirst.BigStock + keptFirst.RegStock, big + reg - 1);
 
-    RunSimulation(slot, {1, 6, true}, h);
-    EXPECT_LE(h[0].BigStock + h[0].RegStock, 1); // only what the first game itself stocked
+    const PlayRecord clearedFirst = (*RunSimulation(slot, {1, 6, true}).history)[0];
+    // Only what the first game itself stocked.
+    EXPECT_LE(clearedFirst.BigStock + clearedFirst.RegStock, 1);
 }
 
-TEST(Run, HiddenLevelIsDrawnFromTheSameSourceAndEvenlySpread) {
+TEST(Run, HiddenLevelIsTheFirstValueOfTheRunAndEvenlySpread) {
+    // A fresh machine's first value is known from its seed (346 after seed 0, 1410184549
+    // after seed 1): the hidden level is that value mod 6, plus 1.
+    const std::pair<std::uint32_t, std::int32_t> firsts[] = {{0, 5}, {1, 2}};
+    for (auto [seed, level] : firsts) {
+        TSlot slot(seed);
+        const PlayedRun run = RunSimulation(slot, {1, kHiddenLevel, true});
+        EXPECT_TRUE(run.hidden);
+        EXPECT_EQ(run.header.level, level) << seed;
+        EXPECT_EQ(slot.GetFlevel(), level);
+    }
+
     TSlot slot(5);
-    PlayHistory h;
-    std::array<int, 7> seen{};
+    std::array<int, kLevelCount> seen{};
     constexpr int kRuns = 6000;
     for (int i = 0; i < kRuns; ++i) {
-        // The draw is (Next mod 6) + 1 taken right before SetFlevel.
-        RandomSource probe = slot.random();
-        const std::int32_t expected = probe.Next() % 6 + 1;
-        const RunReport report = RunSimulation(slot, {1, kHiddenLevel, true}, h);
-        ASSERT_TRUE(report.hidden);
-        ASSERT_EQ(report.level, expected);
-        ASSERT_EQ(slot.GetFlevel(), expected);
-        ++seen[static_cast<std::size_t>(report.level)];
+        const PlayedRun run = RunSimulation(slot, {1, kHiddenLevel, true});
+        ASSERT_TRUE(run.hidden);
+        ASSERT_GE(run.header.level, 1);
+        ASSERT_LE(run.header.level, kLevelCount);
+        ++seen[static_cast<std::size_t>(run.header.level - 1)];
     }
-    for (int level = 1; level <= 6; ++level)
-        EXPECT_NEAR(seen[static_cast<std::size_t>(level)], kRuns / 6, 150) << level;
+    for (int level = 1; level <= kLevelCount; ++level)
+        EXPECT_NEAR(seen[static_cast<std::size_t>(level - 1)], kRuns / 6, 150) << level;
 }
 
-TEST(Run, SecondRunReplacesTheFirst) {
+TEST(Run, ARunInReusedStorageHoldsOnlyItsOwnGames) {
     TSlot slot(3);
-    PlayHistory h;
-    RunSimulation(slot, {5000, 1, false}, h);
-    RunSimulation(slot, {10, 1, false}, h);
-    expectRunInvariants(h, 10);
+    PlayedRun first = RunSimulation(slot, {5000, 1, false});
+    PlayHistory reused = reclaimStorage(std::move(first.history));
+    EXPECT_GE(reused.capacity(), 5000u); // the first run's memory comes back
+    const PlayedRun second = RunSimulation(slot, {10, 1, false}, std::move(reused));
+    expectRunInvariants(*second.history, 10);
+}
+
+TEST(Run, StorageStillSharedIsNotReclaimed) {
+    TSlot slot(3);
+    PlayedRun run = RunSimulation(slot, {100, 1, false});
+    const std::shared_ptr<const PlayHistory> shown = run.history; // a window still shows it
+    const PlayHistory copy = *shown;
+    EXPECT_EQ(reclaimStorage(std::move(run.history)).capacity(), 0u);
+    RunSimulation(slot, {50, 1, false});
+    EXPECT_TRUE(*shown == copy);
 }
 
 } // namespace

@@ -36,21 +36,21 @@ TEST(CheckStartInputs, OrderAndMessages) {
     };
     const InputError notInt{InputErrorKind::NotAnInteger, ""};
     auto conv = [](const char* t) {
-        return InputError{InputErrorKind::NotAnInteger, notAnIntegerMessage(t)};
+        return InputError{InputErrorKind::NotAnInteger, texts::notAnInteger(t)};
     };
     auto range = [](std::string_view m) {
         return InputError{InputErrorKind::OutOfRange, std::string(m)};
     };
     (void)notInt;
     const Case cases[] = {
-        {"0", "1", "abc", range(kPlaysBelowOneMessage)}, // Sim回数 not looked at
-        {"-5", "1", "1", range(kPlaysBelowOneMessage)},
+        {"0", "1", "abc", range(texts::kPlaysBelowOne)}, // Sim回数 not looked at
+        {"-5", "1", "1", range(texts::kPlaysBelowOne)},
         {"abc", "1", "1", conv("abc")},
-        {"1", "1", "0", range(kRunsBelowOneMessage)},
-        {"1", "x", "0", range(kRunsBelowOneMessage)}, // level checked after Sim回数
+        {"1", "1", "0", range(texts::kRunsBelowOne)},
+        {"1", "x", "0", range(texts::kRunsBelowOne)}, // level checked after Sim回数
         {"1", "x", "", conv("")},
-        {"1", "7", "1", range(kLevelOutOfRangeMessage)},
-        {"1", "0", "1", range(kLevelOutOfRangeMessage)},
+        {"1", "7", "1", range(texts::kLevelOutOfRange)},
+        {"1", "0", "1", range(texts::kLevelOutOfRange)},
         {"1", "? ", "1", conv("? ")},
         {"1", "1.5", "1", conv("1.5")},
         {"8000", "?", "3", std::nullopt},
@@ -70,7 +70,7 @@ TEST(CheckStartInputs, OrderAndMessages) {
     EXPECT_EQ(ok.plays, 8000);
     EXPECT_EQ(ok.runs, 3);
     EXPECT_EQ(ok.level, kHiddenLevel);
-    EXPECT_EQ(notAnIntegerMessage("abc"), "'abc' は整数ではありません");
+    EXPECT_EQ(texts::notAnInteger("abc"), "'abc' は整数ではありません");
 }
 
 TEST(CheckStartInputs, PlayCountBeyondMemoryIsRefusedFirst) {
@@ -78,7 +78,7 @@ TEST(CheckStartInputs, PlayCountBeyondMemoryIsRefusedFirst) {
     EXPECT_TRUE(std::holds_alternative<StartInputs>(checkStartInputs("1000000", "1", "1", memory)));
     const auto got = checkStartInputs("1000001", "1", "abc", memory);
     ASSERT_TRUE(std::holds_alternative<InputError>(got));
-    EXPECT_EQ(std::get<InputError>(got).message, kPlaysTooLargeMessage);
+    EXPECT_EQ(std::get<InputError>(got).message, texts::kPlaysTooLarge);
     // The largest Play数 does not fit this machine.
     EXPECT_GT(expectedHistoryBytes(INT32_MAX), physicalMemoryBytes());
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zenoku {
@@ -15,9 +16,7 @@ using test::TempDir;
 
 PlayHistory playedRun(std::int32_t plays, std::int32_t level, std::uint32_t seed = 11) {
     TSlot slot(seed);
-    PlayHistory h;
-    RunSimulation(slot, {plays, level, false}, h);
-    return h;
+    return *RunSimulation(slot, {plays, level, false}).history;
 }
 
 std::vector<unsigned char> fileBytes(SimVariant variant, SimHeader header, const PlayHistory& h) {
@@ -135,6 +134,37 @@ TEST(SimFile, FilesThatCannotBeRead) {
     EXPECT_EQ(readSimFile(dir.file("missing.sim"), c), ReadStatus::CannotOpen);
     EXPECT_EQ(readSimFile(dir.path().string(), c), ReadStatus::CannotOpen);
     EXPECT_EQ(readSimFile("", c), ReadStatus::CannotOpen);
+    // A FIFO is refused at once, not waited on.
+    const std::string fifo = dir.file("pipe.sim");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(readSimFile(fifo, c), ReadStatus::CannotOpen);
+}
+
+TEST(SimFile, ReadErrorsAreReportedAsSuchAndFillNothing) {
+    const PlayHistory h = playedRun(100, 4);
+    TempDir dir;
+    const std::string path = dir.file("run.sim");
+    ASSERT_EQ(writeSimFile(path, SimVariant::Saved, {4, 100}, h), WriteStatus::Ok);
+    using Fault = FaultyFileLayer::Fault;
+    struct Case {
+        const char* name;
+        Fault fault;
+        std::size_t budget;
+        ReadStatus status;
+    };
+    const Case cases[] = {
+        {"open refused", Fault::Open, 0, ReadStatus::CannotOpen},
+        {"the header cannot be read", Fault::ReadAfterBytes, 0, ReadStatus::ReadFailed},
+        {"the records come up short", Fault::ReadAfterBytes, 20, ReadStatus::ReadFailed},
+        {"every byte read", Fault::ReadAfterBytes, 20 + 36 * h.size(), ReadStatus::Ok},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FaultyFileLayer layer(c.fault, c.budget);
+        SimFileContents out;
+        EXPECT_EQ(readSimFile(path, out, layer), c.status);
+        EXPECT_EQ(out.history.size(), c.status == ReadStatus::Ok ? h.size() : 0u);
+    }
 }
 
 TEST(SimFile, FailedWritesLeaveTheExistingFileIntactAndNoTemporaryFile) {

@@ -51,13 +51,6 @@ constexpr std::array kBonusListWidths{60, 60, 100, 100, 70};
 constexpr std::array kRoleListWidths{100, 70, 70, 80};
 constexpr std::array kTriggerListWidths{100, 70, 70};
 
-QString qtext(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-QString qtext(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 /// Runs `f` when the scope ends, however it ends.
 template <class F> class OnExit {
 public:
@@ -123,7 +116,7 @@ std::string fileSystemName(const QString& name) {
 TMainForm::TMainForm(Dialogs& dialogs, std::uint32_t seed, FileLayer& files, QWidget* parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::MainForm>()), m_dialogs(dialogs),
       m_files(files), m_slot(std::make_unique<TSlot>(seed)),
-      m_history(std::make_shared<PlayHistory>()) {
+      m_history(shareHistory(PlayHistory{})) {
     m_ui->setupUi(this);
 
     // The layout is drawn in pixels, so its fonts are sized in pixels too (Designer stores
@@ -256,31 +249,33 @@ void TMainForm::FileStartMenuClick() {
         m_ui->StartButton->setEnabled(true);
         m_busy = false;
     });
-    setStatus(qtext(kRunningText));
+    setStatus(qtext(texts::kRunning));
     try {
         if (inputs.runs == 1) {
             runSingle(inputs);
-            setStatus(qtext(kRunDoneText));
+            setStatus(qtext(texts::kRunDone));
         } else if (runBatch(inputs)) {
-            setStatus(qtext(kRunDoneText));
+            setStatus(qtext(texts::kRunDone));
         }
     } catch (const std::bad_alloc&) {
         // The history could not grow. What is on screen is untouched: the run played into a
         // history of its own.
         setStatus({});
-        m_dialogs.showToolkitError(this, qtext(kOutOfMemoryMessage));
+        m_dialogs.showToolkitError(this, qtext(texts::kOutOfMemory));
     }
 }
 
 void TMainForm::runSingle(const StartInputs& inputs) {
     const RunRequest request{inputs.plays, inputs.level, m_ui->StockCheckBox->isChecked()};
-    RunSimulation(*m_slot, request, writableHistory(), [&] {
-        setHiddenLevelNotice(inputs.level == kHiddenLevel);
+    PlayedRun run = RunSimulation(*m_slot, request, takeStorage(), [&](const RunReport& report) {
+        setHiddenLevelNotice(report.hidden);
         // The one point of a run where the window answers: the status text and the disabled
         // button are drawn here.
         QCoreApplication::processEvents();
     });
-    ShowResults(m_history);
+    m_history = run.history;
+    m_playedHeader = run.header;
+    ShowResults(std::move(run.history), run.header);
 }
 
 bool TMainForm::runBatch(const StartInputs& inputs) {
@@ -300,23 +295,29 @@ bool TMainForm::runBatch(const StartInputs& inputs) {
         QCoreApplication::processEvents();
     };
     callbacks.saving = [&](const std::string& fileName, int progress) {
-        setStatus(qtext(kSavingText) + QFile::decodeName(fileName.c_str()));
+        setStatus(qtext(texts::kSaving) + QFile::decodeName(fileName.c_str()));
         m_ui->ProgressBar1->setValue(progress);
     };
-    const BatchResult result = RunBatch(*m_slot, writableHistory(), request, callbacks, m_files);
+    BatchResult result = RunBatch(*m_slot, request, callbacks, m_files, takeStorage());
+    m_history = std::move(result.lastRun.history);
+    m_playedHeader = result.lastRun.header;
     if (!result.completed) {
-        setStatus(qtext(kBatchFailedText));
+        setStatus(qtext(texts::kBatchFailed));
         return false;
     }
-    setStatus(qtext(kSavedText));
+    setStatus(qtext(texts::kSaved));
     return true;
 }
 
-PlayHistory& TMainForm::writableHistory() {
-    // The shown results keep their own reference to the shown run: a run that played into it
-    // would change what the lists show and what a save writes.
-    if (m_history.use_count() > 1) m_history = std::make_shared<PlayHistory>();
-    return *m_history;
+PlayHistory TMainForm::takeStorage() {
+    // The shown results keep their own reference to the shown run: that one is never played
+    // into again.
+    return reclaimStorage(std::move(m_history));
+}
+
+const PlayHistory& TMainForm::history() const {
+    static const PlayHistory kNone;
+    return m_history ? *m_history : kNone;
 }
 
 void TMainForm::FlevelButtonClick() {
@@ -325,8 +326,8 @@ void TMainForm::FlevelButtonClick() {
 
 // ---- results ------------------------------------------------------------------------------
 
-bool TMainForm::ShowResults(std::shared_ptr<const PlayHistory> history) {
-    std::optional<Results> built = zenoku::ShowResults(std::move(history));
+bool TMainForm::ShowResults(std::shared_ptr<const PlayHistory> history, SimHeader header) {
+    std::optional<Results> built = buildResults(std::move(history));
     if (!built) return false;
     auto results = std::make_shared<const Results>(std::move(*built));
 
@@ -349,7 +350,7 @@ bool TMainForm::ShowResults(std::shared_ptr<const PlayHistory> history) {
     m_ui->FileSaveMenu->setEnabled(true);
 
     m_shown = std::move(results);
-    m_shownHeader = SimHeader{m_slot->GetFlevel(), m_slot->TotalPlays};
+    m_shownHeader = header;
     emit resultsShown();
     return true;
 }
@@ -397,26 +398,32 @@ void TMainForm::FileOpenMenuClick() {
     // The file is read whole before anything changes, so a file that turns out to be wrong
     // leaves the history and the views as they were.
     SimFileContents contents;
-    const ReadStatus status = readSimFile(fileSystemName(name), contents);
-    if (status == ReadStatus::CannotOpen) {
-        m_dialogs.showError(this, qtext(kCannotOpenMessage) + QLatin1Char('\n') + name);
+    const ReadStatus status = readSimFile(fileSystemName(name), contents, m_files);
+    if (status == ReadStatus::CannotOpen || status == ReadStatus::ReadFailed ||
+        status == ReadStatus::OutOfMemory) {
+        const std::string_view why = status == ReadStatus::CannotOpen ? texts::kCannotOpen
+                                     : status == ReadStatus::ReadFailed ? texts::kReadFailed
+                                                                        : texts::kOutOfMemory;
+        m_dialogs.showError(this, qtext(why) + QLatin1Char('\n') + name);
         return;
     }
 
     m_ui->StartButton->setEnabled(false);
     const OnExit enable([this] { m_ui->StartButton->setEnabled(true); });
-    setStatus(qtext(kLoadingText));
+    setStatus(qtext(texts::kLoading));
     if (status != ReadStatus::Ok) {
         m_dialogs.showError(
-            this, qtext(status == ReadStatus::NotSimFile ? kNotSimFileMessage : kNoRecordsMessage));
-        setStatus(qtext(kLoadStoppedText));
+            this, qtext(status == ReadStatus::NotSimFile ? texts::kNotSimFile : texts::kNoRecords));
+        setStatus(qtext(texts::kLoadStopped));
         return;
     }
-    m_history = std::make_shared<PlayHistory>(std::move(contents.history));
+    m_history = shareHistory(std::move(contents.history));
     m_ui->FlevelComboBox->setCurrentText(QString::number(contents.header.level));
     m_ui->PlayNumEdit->setText(QString::number(contents.header.plays));
-    ShowResults(m_history);
-    setStatus(qtext(kLoadedText));
+    // Opening a file leaves the machine alone: a save writes the last run's level and play
+    // count, not the file's.
+    ShowResults(m_history, m_playedHeader);
+    setStatus(qtext(texts::kLoaded));
 }
 
 void TMainForm::FileSaveMenuClick() {
@@ -431,13 +438,13 @@ void TMainForm::FileSaveMenuClick() {
     switch (writeSimFile(fileSystemName(name), SimVariant::Saved, m_shownHeader, *m_shown->history,
                          m_files)) {
     case WriteStatus::Ok:
-        setStatus(qtext(kSavedText));
+        setStatus(qtext(texts::kSaved));
         break;
     case WriteStatus::CannotCreate:
-        m_dialogs.showError(this, qtext(kCannotCreateMessage) + QLatin1Char('\n') + name);
+        m_dialogs.showError(this, qtext(texts::kCannotCreate) + QLatin1Char('\n') + name);
         break;
     case WriteStatus::WriteFailed:
-        m_dialogs.showError(this, qtext(kWriteFailedMessage) + QLatin1Char('\n') + name);
+        m_dialogs.showError(this, qtext(texts::kWriteFailed) + QLatin1Char('\n') + name);
         break;
     }
 }
@@ -516,7 +523,7 @@ void TMainForm::setStatus(const QString& text) {
 
 void TMainForm::setHiddenLevelNotice(bool hidden) {
     QLabel* label = m_ui->Label3;
-    label->setText(hidden ? qtext(kHiddenLevelNotice) : QString());
+    label->setText(hidden ? qtext(texts::kHiddenLevelNotice) : QString());
     condenseToFit(label, kNoticeRight);
     label->adjustSize();
     label->move(kNoticeRight - label->width(), label->y());

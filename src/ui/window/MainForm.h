@@ -1,8 +1,8 @@
 #pragma once
 
 #include "machine/Slot.h"
-#include "results/ShowResults.h"
-#include "sim/PlayHistory.h"
+#include "results/Results.h"
+#include "history/PlayHistory.h"
 #include "sim/StartInputs.h"
 #include "simfile/FileLayer.h"
 #include "simfile/SimFile.h"
@@ -48,7 +48,7 @@ public:
     /// shown.
     SimHeader shownHeader() const { return m_shownHeader; }
     /// The history the last run, batch run or opened file filled (empty before any).
-    const PlayHistory& history() const { return *m_history; }
+    const PlayHistory& history() const;
     const TSlot& slot() const { return *m_slot; }
     /// Text of status-bar panel 0 (messages) or 1 (the clock).
     QString statusText(int panel) const;
@@ -101,14 +101,14 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    /// Hands the results of `history` to the widgets. False, with nothing changed, when the
-    /// history cannot be shown.
-    bool ShowResults(std::shared_ptr<const PlayHistory> history);
+    /// Hands the results of `history` to the widgets; a save then writes `header`. False, with
+    /// nothing changed, when the history cannot be shown.
+    bool ShowResults(std::shared_ptr<const PlayHistory> history, SimHeader header);
     void runSingle(const StartInputs& inputs);
     /// True when every run of the batch was written.
     bool runBatch(const StartInputs& inputs);
-    /// The history a run may fill: a fresh one when the current one is still on screen.
-    PlayHistory& writableHistory();
+    /// Memory the next run can record into: the last run's, unless it is still on screen.
+    PlayHistory takeStorage();
 
     void showMarker(Marker marker, const QCheckBox* box);
     void setStatus(const QString& text);
@@ -123,7 +123,10 @@ private:
     HelpCommands* m_help = nullptr;
     TAboutBox* m_aboutBox = nullptr;
     std::unique_ptr<TSlot> m_slot;
-    std::shared_ptr<PlayHistory> m_history;
+    /// The last run played, the last run of a batch or the file last opened.
+    std::shared_ptr<const PlayHistory> m_history;
+    /// Level and play count of the last run played: what a save writes for an opened file.
+    SimHeader m_playedHeader;
     std::shared_ptr<const Results> m_shown;
     SimHeader m_shownHeader;
     GameListModel* m_gameList = nullptr;

@@ -9,9 +9,8 @@ namespace zenoku {
 
 namespace {
 
-void showErrorBox(QWidget* parent, const char* caption, const QString& message) {
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(caption), message, QMessageBox::Ok,
-                    parent);
+void showErrorBox(QWidget* parent, std::string_view caption, const QString& message) {
+    QMessageBox box(QMessageBox::Critical, qtext(caption), message, QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -20,7 +19,7 @@ QString chooseSimFile(QWidget* parent, QFileDialog::AcceptMode mode) {
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
-    dialog.setNameFilter(QString::fromUtf8(kSimFileFilter));
+    dialog.setNameFilter(simFileFilter());
     // A name typed without an extension is taken as typed, and an existing file is replaced
     // without a second question: the save command writes exactly the file the user named.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -32,11 +31,11 @@ QString chooseSimFile(QWidget* parent, QFileDialog::AcceptMode mode) {
 } // namespace
 
 void QtDialogs::showError(QWidget* parent, const QString& message) {
-    showErrorBox(parent, kErrorCaption, message);
+    showErrorBox(parent, texts::kErrorCaption, message);
 }
 
 void QtDialogs::showToolkitError(QWidget* parent, const QString& message) {
-    showErrorBox(parent, kApplicationTitle, message);
+    showErrorBox(parent, texts::kApplicationTitle, message);
 }
 
 QString QtDialogs::openFileName(QWidget* parent) {

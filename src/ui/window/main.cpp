@@ -16,7 +16,7 @@
 int main(int argc, char* argv[]) {
     zenoku::QtDialogs dialogs;
     zenoku::Application app(argc, argv, dialogs);
-    QApplication::setApplicationName(QString::fromUtf8(zenoku::kApplicationTitle));
+    QApplication::setApplicationName(zenoku::qtext(zenoku::texts::kApplicationTitle));
     QApplication::setWindowIcon(zenoku::programIcon());
     // Lets a desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("zenoku-sim"));

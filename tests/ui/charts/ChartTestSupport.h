@@ -4,8 +4,8 @@
 // to a widget, and pictures written to the build folder.
 
 #include "machine/Slot.h"
-#include "results/ShowResults.h"
-#include "sim/PlayHistory.h"
+#include "results/Results.h"
+#include "history/PlayHistory.h"
 #include "sim/Run.h"
 
 #include <QApplication>
@@ -22,9 +22,8 @@ namespace zenoku::test {
 /// computes what the window shows for it.
 inline Results seededResults(std::uint32_t seed, std::int32_t plays, std::int32_t level) {
     TSlot slot(seed);
-    auto history = std::make_shared<PlayHistory>();
-    RunSimulation(slot, RunRequest{plays, level, false}, *history);
-    std::optional<Results> results = ShowResults(history);
+    std::optional<Results> results =
+        buildResults(RunSimulation(slot, RunRequest{plays, level, false}).history);
     if (!results) throw std::runtime_error("the seeded run cannot be shown");
     return std::move(*results);
 }

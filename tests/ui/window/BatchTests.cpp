@@ -48,10 +48,10 @@ private slots:
                                                           "test6_100_2.sim", "test6_100_3.sim"}));
         // The runs, as the core plays them after the first one.
         TSlot slot(WindowFixture::kSeed);
+        RunSimulation(slot, {500, 2, false});
         PlayHistory h;
-        RunSimulation(slot, {500, 2, false}, h);
         for (const char* name : {"test6_100_1.sim", "test6_100_2.sim", "test6_100_3.sim"}) {
-            RunSimulation(slot, {100, 6, false}, h);
+            h = *RunSimulation(slot, {100, 6, false}).history;
             SimFileContents c;
             QCOMPARE(readSimFile(dir.file(name), c), ReadStatus::Ok);
             QCOMPARE(c.variant, SimVariant::Batch);
@@ -60,7 +60,7 @@ private slots:
         }
         QVERIFY(w.form.history() == h);
 
-        QCOMPARE(w.status(), q(kRunDoneText));
+        QCOMPARE(w.status(), q(texts::kRunDone));
         QVERIFY(w.find<QPushButton>("StartButton")->isEnabled());
         QVERIFY(w.form.shownResults() == shownBefore);
         QCOMPARE(w.summary(), summary);
@@ -71,7 +71,7 @@ private slots:
         // Saving now writes the run on screen, with the header it was shown with.
         w.dialogs.fileNames = {path(dir, "after.sim")};
         w.action("FileSaveMenu")->trigger();
-        QCOMPARE(w.status(), q(kSavedText));
+        QCOMPARE(w.status(), q(texts::kSaved));
         QCOMPARE(readBytes(dir.file("after.sim")), readBytes(dir.file("before.sim")));
     }
 
@@ -84,12 +84,12 @@ private slots:
         w.setInputs(QStringLiteral("50"), QStringLiteral("3"), QStringLiteral("2"));
         w.atNextEventPass([&] { seen << w.status(); });
         w.start();
-        QCOMPARE(seen, QStringList{q(kRunningText)});
+        QCOMPARE(seen, QStringList{q(texts::kRunning)});
         seen.clear();
         w.dialogs.fileNames = {path(dir, "s.sim")};
         w.atNextEventPass([&] { w.atNextEventPass([&] { seen << w.status(); }); });
         w.start();
-        QCOMPARE(seen, QStringList{q(kSavingText) + path(dir, "s3_50_1.sim")});
+        QCOMPARE(seen, QStringList{q(texts::kSaving) + path(dir, "s3_50_1.sim")});
     }
 
     void batchReadsItsInputsOnce() {
@@ -103,7 +103,7 @@ private slots:
         });
         w.start();
         QCOMPARE(dir.entries(), (std::vector<std::string>{"a6_100_1.sim", "a6_100_2.sim"}));
-        QCOMPARE(w.status(), q(kRunDoneText));
+        QCOMPARE(w.status(), q(texts::kRunDone));
     }
 
     void cancelledNameEndsTheBatchBeforeAnyRun() {
@@ -126,7 +126,7 @@ private slots:
         w.dialogs.fileNames = {path(dir, "none/a.sim")};
         w.setInputs(QStringLiteral("100"), QStringLiteral("6"), QStringLiteral("3"));
         w.start();
-        QCOMPARE(w.status(), q(kBatchFailedText));
+        QCOMPARE(w.status(), q(texts::kBatchFailed));
         QVERIFY(w.find<QPushButton>("StartButton")->isEnabled());
         QCOMPARE(dir.entries(), std::vector<std::string>{});
         QCOMPARE(w.form.slot().TotalPlays, 100); // the first run was played, then it stopped

@@ -55,7 +55,7 @@ private slots:
 
         w.dialogs.fileNames = {path(dir, "run.sim")};
         w.action("FileSaveMenu")->trigger();
-        QCOMPARE(w.status(), q(kSavedText));
+        QCOMPARE(w.status(), q(texts::kSaved));
         const auto bytes = readBytes(dir.file("run.sim"));
         QCOMPARE(bytes.size(), 12 + 36 * entries);
         QCOMPARE(wordAt(bytes, 0), 11);
@@ -71,7 +71,7 @@ private slots:
         QCOMPARE(shown(w), before);
         QCOMPARE(w.find<QComboBox>("FlevelComboBox")->currentText(), QStringLiteral("4"));
         QCOMPARE(w.find<QLineEdit>("PlayNumEdit")->text(), QStringLiteral("300"));
-        QCOMPARE(w.status(), QString::fromUtf8(kLoadedText));
+        QCOMPARE(w.status(), QString::fromUtf8(texts::kLoaded));
         QVERIFY(w.find<QPushButton>("StartButton")->isEnabled());
         QCOMPARE(w.find<QProgressBar>("ProgressBar1")->value(), 100);
         QCOMPARE(w.form.history().size(), entries);
@@ -114,14 +114,14 @@ private slots:
         QTest::addColumn<bool>("exists");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("stopped"); // "読み込み中断" rather than the old status
-        const QString notSim = QString::fromUtf8(kNotSimFileMessage);
+        const QString notSim = QString::fromUtf8(texts::kNotSimFile);
         QTest::newRow("text file") << QByteArray("hello, world\n") << true << notSim << true;
         QTest::newRow("empty file") << QByteArray() << true << notSim << true;
         QTest::newRow("wrong mark")
             << QByteArray("\x0C\0\0\0\1\0\0\0\1\0\0\0", 12) << true << notSim << true;
         QTest::newRow("header only") << QByteArray("\x0B\0\0\0\4\0\0\0\x2C\1\0\0", 12) << true
-                                     << QString::fromUtf8(kNoRecordsMessage) << true;
-        QTest::newRow("missing") << QByteArray() << false << QString::fromUtf8(kCannotOpenMessage)
+                                     << QString::fromUtf8(texts::kNoRecords) << true;
+        QTest::newRow("missing") << QByteArray() << false << QString::fromUtf8(texts::kCannotOpen)
                                  << false;
     }
     void failedOpenLeavesEverythingAsItWas() {
@@ -151,7 +151,7 @@ private slots:
         QCOMPARE(w.dialogs.count(ScriptedDialogs::Kind::Error), 1);
         QVERIFY2(w.dialogs.calls.back().text.startsWith(message),
                  qPrintable(w.dialogs.calls.back().text));
-        QCOMPARE(w.status(), stopped ? QString::fromUtf8(kLoadStoppedText) : status);
+        QCOMPARE(w.status(), stopped ? QString::fromUtf8(texts::kLoadStopped) : status);
         QVERIFY(w.find<QPushButton>("StartButton")->isEnabled());
         QVERIFY(w.form.history() == history);
         QVERIFY(w.form.shownResults() == results);
@@ -170,13 +170,13 @@ private slots:
         QTest::addColumn<QString>("message");
         using F = FaultyFileLayer::Fault;
         QTest::newRow("no such folder")
-            << int(F::None) << true << QString::fromUtf8(kCannotCreateMessage);
+            << int(F::None) << true << QString::fromUtf8(texts::kCannotCreate);
         QTest::newRow("cannot create")
-            << int(F::Create) << false << QString::fromUtf8(kCannotCreateMessage);
+            << int(F::Create) << false << QString::fromUtf8(texts::kCannotCreate);
         QTest::newRow("disk full")
-            << int(F::WriteAfterBytes) << false << QString::fromUtf8(kWriteFailedMessage);
+            << int(F::WriteAfterBytes) << false << QString::fromUtf8(texts::kWriteFailed);
         QTest::newRow("commit fails")
-            << int(F::Commit) << false << QString::fromUtf8(kWriteFailedMessage);
+            << int(F::Commit) << false << QString::fromUtf8(texts::kWriteFailed);
     }
     void failedSaveReportsAndKeepsTheFile() {
         QFETCH(int, fault);

@@ -35,7 +35,7 @@ private slots:
         QTest::addColumn<bool>("conversion"); // the toolkit's box rather than the error dialog
         QTest::addColumn<QString>("message");
         const QString one = QStringLiteral("1");
-        const QString playsMsg = q(kPlaysBelowOneMessage), runsMsg = q(kRunsBelowOneMessage);
+        const QString playsMsg = q(texts::kPlaysBelowOne), runsMsg = q(texts::kRunsBelowOne);
         QTest::newRow("plays 0") << "0" << one << one << false << playsMsg;
         QTest::newRow("plays -5") << "-5" << one << one << false << playsMsg;
         QTest::newRow("plays abc") << "abc" << one << one << true << "'abc' は整数ではありません";
@@ -46,16 +46,16 @@ private slots:
         // Sim回数 is not looked at when Play数 is refused.
         QTest::newRow("plays 0, runs x") << "0" << one << "x" << false << playsMsg;
         // The level is checked with the other inputs, before the button is disabled.
-        QTest::newRow("level 7") << one << "7" << one << false << q(kLevelOutOfRangeMessage);
+        QTest::newRow("level 7") << one << "7" << one << false << q(texts::kLevelOutOfRange);
         QTest::newRow("level 0") << one << "0"
-                                 << "2" << false << q(kLevelOutOfRangeMessage);
+                                 << "2" << false << q(texts::kLevelOutOfRange);
         QTest::newRow("level abc") << one << "abc" << one << true << "'abc' は整数ではありません";
         QTest::newRow("level empty") << one << "" << one << true << "'' は整数ではありません";
         // The written forms of an integer: spaces around, a sign, ASCII digits, 32 bits.
         QTest::newRow("plays space") << " " << one << one << true << "' ' は整数ではありません";
         QTest::newRow("plays -0") << "-0" << one << one << false << playsMsg;
         QTest::newRow("plays 2147483647: more than memory holds")
-            << "2147483647" << one << one << false << q(kPlaysTooLargeMessage);
+            << "2147483647" << one << one << false << q(texts::kPlaysTooLarge);
         QTest::newRow("plays 2147483648")
             << "2147483648" << one << one << true << "'2147483648' は整数ではありません";
         QTest::newRow("plays 99999999999")
@@ -134,7 +134,7 @@ private slots:
         QVERIFY(w.form.history() == *core.history);
         QCOMPARE(w.summary(), QString::fromStdString(core.results.summary));
         QVERIFY(w.summary().startsWith(QStringLiteral("BIG回数:")));
-        QCOMPARE(w.status(), q(kRunDoneText));
+        QCOMPARE(w.status(), q(texts::kRunDone));
         QVERIFY(w.find<QPushButton>("StartButton")->isEnabled());
         QVERIFY(w.action("FileSaveMenu")->isEnabled());
         QCOMPARE(w.find<QLabel>("Label3")->text(), QString());
@@ -186,19 +186,19 @@ private slots:
         WindowFixture w;
         w.run(QStringLiteral("200"), QStringLiteral("?"));
         const CoreRun core = coreRun({{200, kHiddenLevel, false}});
-        QCOMPARE(w.find<QLabel>("Label3")->text(), QString::fromUtf8(kHiddenLevelNotice));
+        QCOMPARE(w.find<QLabel>("Label3")->text(), QString::fromUtf8(texts::kHiddenLevelNotice));
         auto* level = w.find<QComboBox>("FlevelComboBox");
         QCOMPARE(level->currentText(), QStringLiteral("?"));
         // The notice grows to the left from a fixed right edge.
         QCOMPARE(w.find<QLabel>("Label3")->geometry().right(), 148);
 
         QTest::mouseClick(w.find<QPushButton>("FlevelButton"), Qt::LeftButton);
-        QCOMPARE(level->currentText(), QString::number(core.report.level));
-        QCOMPARE(w.find<QLabel>("Label3")->text(), QString::fromUtf8(kHiddenLevelNotice));
+        QCOMPARE(level->currentText(), QString::number(core.played.header.level));
+        QCOMPARE(w.find<QLabel>("Label3")->text(), QString::fromUtf8(texts::kHiddenLevelNotice));
 
         // The next start plays the revealed level, and the notice goes.
         w.start();
-        QCOMPARE(w.form.slot().GetFlevel(), core.report.level);
+        QCOMPARE(w.form.slot().GetFlevel(), core.played.header.level);
         QCOMPARE(w.find<QLabel>("Label3")->text(), QString());
     }
 
@@ -246,7 +246,7 @@ private slots:
         w.chooseFileCommandsAtNextEventPass();
         w.run(QStringLiteral("2000"), QStringLiteral("4"));
         QVERIFY(!buttonEnabled);
-        QCOMPARE(status, q(kRunningText));
+        QCOMPARE(status, q(texts::kRunning));
 
         QCOMPARE(w.dialogs.calls.size(), std::size_t{0});
         QCOMPARE(w.form.slot().GetFlevel(), 4);

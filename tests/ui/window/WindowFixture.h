@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ScriptedDialogs.h"
-#include "results/ShowResults.h"
+#include "results/Results.h"
 #include "sim/Run.h"
 #include "window/MainForm.h"
 
@@ -97,8 +97,8 @@ inline std::vector<std::vector<QString>> textRows(const std::vector<TextRow>& ro
 
 /// The same run played by the core alone, on a machine seeded like the window's.
 struct CoreRun {
-    std::shared_ptr<PlayHistory> history = std::make_shared<PlayHistory>();
-    RunReport report{};
+    std::shared_ptr<const PlayHistory> history;
+    PlayedRun played;
     Results results;
 };
 
@@ -109,8 +109,9 @@ inline CoreRun coreRun(const std::vector<RunRequest>& requests,
     TSlot slot(seed);
     CoreRun run;
     for (const RunRequest& r : requests)
-        run.report = RunSimulation(slot, r, *run.history);
-    run.results = *zenoku::ShowResults(run.history);
+        run.played = RunSimulation(slot, r);
+    run.history = run.played.history;
+    run.results = *buildResults(run.history);
     return run;
 }
 

@@ -36,7 +36,7 @@ ScriptedDialogs& applicationDialogs() {
 int main(int argc, char* argv[]) {
     // The program's own application, so errors escaping a command reach scripted dialogs.
     zenoku::Application app(argc, argv, zenoku::test::applicationDialogs());
-    QApplication::setApplicationName(QString::fromUtf8(zenoku::kApplicationTitle));
+    QApplication::setApplicationName(zenoku::qtext(zenoku::texts::kApplicationTitle));
     zenoku::substituteLayoutFonts();
 
     QStringList functions;

@@ -1,4 +1,4 @@
-#include "results/ShowResults.h"
+#include "results/Results.h"
 
 #include "machine/Outcome.h"
 
@@ -70,22 +70,23 @@ PieSlice slice(std::string_view label, std::int32_t value, Rgb colour) {
 
 } // namespace
 
-std::optional<Results> ShowResults(std::shared_ptr<const PlayHistory> shown) {
+std::optional<Results> buildResults(std::shared_ptr<const PlayHistory> shown) {
     // A history without entries or without a normal game has no N to divide by and no axis
     // to span: nothing is shown and nothing outside the history is read.
     if (!shown || !isShowable(*shown)) return std::nullopt;
     const PlayHistory& history = *shown;
     const std::size_t e = history.size();
 
+    // 1. The counts and derived values.
     Results res;
     res.history = shown;
     res.statistics = computeStatistics(history);
     const RunStatistics& s = res.statistics;
 
+    // 2. Every series at its final size, so each is allocated once.
     ChartData& c = res.charts;
     c.bottomMin = 1;
     c.bottomMax = s.normalGames;
-
     const SeriesSizes sizes = countSeries(history);
     reserve(c.slump, sizes.normalGames);
     reserve(c.stockB, e);
@@ -96,15 +97,15 @@ std::optional<Results> ShowResults(std::shared_ptr<const PlayHistory> shown) {
     res.bonuses.reserve(sizes.releases);
     res.progress.reserve(e < 101 ? e : 101);
 
-    // 7. Main pass, entry by entry; the stock and medal lines (8, 9) are filled in the same
-    // pass, since each series only appends in entry order.
-    bool pending = false;
+    // 3. One pass over the entries: markers, bars, bonuses, lines and progress each only
+    //    append in entry order.
+    BonusPairing pairing(res.bonuses);
     int lastPosition = -1;
     const double entries = static_cast<double>(e);
     for (std::size_t i = 0; i < e; ++i) {
         const PlayRecord& r = history[i];
 
-        // 7.2 Role marker at (TotalPlays, Medals); a bar per release, in play order.
+        // Role marker at (TotalPlays, Medals); a bar per release, in play order.
         if (const Marker m = markerOf(r); m != Marker::Count)
             c.markers[static_cast<std::size_t>(m)].add(r.TotalPlays, r.Medals);
         if (isBonusOutcome(r))
@@ -112,25 +113,13 @@ std::optional<Results> ShowResults(std::shared_ptr<const PlayHistory> shown) {
                 {static_cast<std::int32_t>(c.bars.size()), r.SinceBonus,
                  r.Outcome == OutcomeCode::BigRelease ? Colours::Red : Colours::Black});
 
-        // 7.4 Bonus rows: the first normal game after a bonus completes the pending row
-        // before a release on that same game adds the next one.
-        if (r.isNormalGame()) {
-            if (pending && r.SinceBonus == 1) {
-                BonusRecord& b = res.bonuses.back();
-                b.medalsWon =
-                    static_cast<std::int64_t>(history[i - 1].Medals) - history[b.entry].Medals + 15;
-                pending = false;
-            }
-            if (r.isRelease()) {
-                res.bonuses.push_back({i, r.TotalPlays, r.SinceBonus, r.Outcome, r.RtTrigger, {}});
-                pending = true;
-            }
+        pairing.add(history, i);
+        if (r.isNormalGame())
             c.slump.add(r.TotalPlays, r.Medals);
-        }
         c.stockB.add(r.TotalPlays, r.BigStock);
         c.stockR.add(r.TotalPlays, r.RegStock);
 
-        // 7.5 Progress: the whole part of (i + 1) / E × 100, in floating point as shown.
+        // The whole part of (i + 1) / E × 100, in floating point as the bar shows it.
         const int position = static_cast<int>(static_cast<double>(i + 1) / entries * 100.0);
         if (position != lastPosition) {
             res.progress.push_back({i, position});
@@ -138,27 +127,26 @@ std::optional<Results> ShowResults(std::shared_ptr<const PlayHistory> shown) {
         }
     }
 
-    // 7.3 The per-game texts are made on request from the shared, immutable snapshot.
+    // 4. The per-game texts are made on request from the shared, immutable snapshot.
     res.gameList = ResultListTexts(shown);
     res.bonusRows = bonusRows(res.bonuses);
 
-    // 10, 11. Small roles and RT triggers: rows, then pie slices.
+    // 5. Small roles and RT triggers: rows, then pie slices.
     res.roleRows = roleRows(s);
-    static constexpr std::array<Rgb, 7> kRoleColours{
+    static constexpr std::array<Rgb, kRoleCount> kRoleColours{
         Colours::Yellow, Colours::Fuchsia, Colours::Red,  Colours::Purple,
         Colours::Aqua,   Colours::Black,   Colours::White};
-    for (std::size_t k = 0; k < 7; ++k)
-        c.rolePie[k] = slice(kRoleNames[k], s.roleCount[k + 1], kRoleColours[k]);
+    for (std::size_t k = 0; k < kRoleCount; ++k)
+        c.rolePie[k] = slice(outcomeLabel(kFirstRole + static_cast<std::int32_t>(k)),
+                             s.roleCount[k], kRoleColours[k]);
 
     res.triggerRows = triggerRows(s);
-    static constexpr std::array<std::string_view, 4> kTriggerPieLabels{"規定RT消化", "レアリプレイ",
-                                                                       "純ハズレ", "リプ3連"};
-    static constexpr std::array<Rgb, 4> kTriggerColours{Colours::Lime, Colours::Black,
-                                                        Colours::White, Colours::Aqua};
-    for (std::size_t t = 0; t < 4; ++t)
-        c.triggerPie[t] = slice(kTriggerPieLabels[t], s.triggerCount[t + 1], kTriggerColours[t]);
+    static constexpr std::array<Rgb, kTriggerCount> kTriggerColours{
+        Colours::Lime, Colours::Black, Colours::White, Colours::Aqua};
+    for (std::size_t t = 0; t < kTriggerCount; ++t)
+        c.triggerPie[t] = slice(kTriggerNames[t], s.triggerCount[t], kTriggerColours[t]);
 
-    // 12. The summary.
+    // 6. The summary.
     res.summary = summaryText(s);
     return res;
 }

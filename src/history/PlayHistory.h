@@ -1,9 +1,12 @@
 #pragma once
 
+#include "machine/Outcome.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <type_traits>
 
 namespace zenoku {
@@ -24,7 +27,9 @@ struct PlayRecord {
     bool isNormalGame() const { return BigGames == 0; }
     bool isBonusGame() const { return BigGames != 0; }
     /// A normal game on which a stocked bonus was released.
-    bool isRelease() const { return BigGames == 0 && (Outcome == 8 || Outcome == 9); }
+    bool isRelease() const {
+        return BigGames == 0 && (Outcome == OutcomeCode::BigRelease || Outcome == OutcomeCode::RegRelease);
+    }
 
     friend bool operator==(const PlayRecord&, const PlayRecord&) = default;
 };
@@ -140,5 +145,22 @@ private:
     std::size_t m_size = 0;
     std::size_t m_capacity = 0;
 };
+
+/// A played or read history, handed on as shared and immutable.
+inline std::shared_ptr<const PlayHistory> shareHistory(PlayHistory&& history) {
+    return std::make_shared<PlayHistory>(std::move(history));
+}
+
+/// Takes back the storage of a history made by `shareHistory` once nobody else holds it, so
+/// the next run records into memory that is already touched; an empty history while it is
+/// still shared (a shown run keeps its own).
+inline PlayHistory reclaimStorage(std::shared_ptr<const PlayHistory>&& history) {
+    PlayHistory storage;
+    if (history && history.use_count() == 1)
+        // The object was made non-const by shareHistory; only the handle is const.
+        storage.swap(*std::const_pointer_cast<PlayHistory>(history));
+    history.reset();
+    return storage;
+}
 
 } // namespace zenoku

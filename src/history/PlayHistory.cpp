@@ -1,4 +1,4 @@
-#include "sim/PlayHistory.h"
+#include "history/PlayHistory.h"
 
 #include <cstdint>
 #include <new>

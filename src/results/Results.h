@@ -1,9 +1,9 @@
 #pragma once
 
+#include "history/PlayHistory.h"
 #include "results/ChartData.h"
 #include "results/ResultLists.h"
 #include "results/RunStatistics.h"
-#include "sim/PlayHistory.h"
 
 #include <cstddef>
 #include <memory>
@@ -39,6 +39,6 @@ struct Results {
 /// Builds every result of the run that `history` holds. Returns nothing when the history
 /// cannot be shown (no entry, or a last TotalPlays below 1). A pure function: the same
 /// history gives the same results.
-std::optional<Results> ShowResults(std::shared_ptr<const PlayHistory> history);
+std::optional<Results> buildResults(std::shared_ptr<const PlayHistory> history);
 
 } // namespace zenoku
