@@ -5,7 +5,7 @@ BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test sanitize fuzz bench clean
+.PHONY: all deps configure build run test sanitize fuzz bench clean format format-check
 
 all: build
 
@@ -50,6 +50,14 @@ fuzz: deps
 	cp -n tests/data/fuzz-corpus/* $(FUZZ_DIR)/corpus/
 	$(FUZZ_DIR)/fuzz/zenoku_simfile_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
 		-print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus
+
+# Every C++ file tracked by git, formatted by the root .clang-format; format-check fails on
+# the first file that is not.
+FORMAT_FILES = $(shell git ls-files '*.cpp' '*.h')
+format:
+	clang-format -i $(FORMAT_FILES)
+format-check: deps
+	@clang-format --dry-run --Werror $(FORMAT_FILES) && echo "$(words $(FORMAT_FILES)) files formatted"
 
 bench: build
 	@set -e; for b in $(BUILD_DIR)/bench/zenoku_*bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done

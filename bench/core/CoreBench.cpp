@@ -4,7 +4,6 @@
 #include "simfile/SimFile.h"
 
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <filesystem>
 
@@ -28,7 +27,11 @@ void BM_PlayAndRecord(benchmark::State& state) {
     state.counters["entries_per_game"] =
         static_cast<double>(run.history->size()) / static_cast<double>(kLongRun);
 }
-BENCHMARK(BM_PlayAndRecord)->DenseRange(1, 6)->MinTime(1.0)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlayAndRecord)
+    ->DenseRange(1, 6)
+    ->MinTime(1.0)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 /// The same at level 6 into a new history every time: includes the first touch of memory.
 void BM_PlayAndRecordFreshHistory(benchmark::State& state) {
@@ -60,8 +63,7 @@ void BM_WriteSimFile(benchmark::State& state) {
         if (writeSimFile(path, SimVariant::Saved, {6, 1'000'000}, h) != WriteStatus::Ok)
             state.SkipWithError("write failed");
     }
-    state.SetBytesProcessed(state.iterations() *
-                            static_cast<std::int64_t>(12 + 36 * h.size()));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(12 + 36 * h.size()));
     std::remove(path.c_str());
 }
 BENCHMARK(BM_WriteSimFile)->UseRealTime()->Unit(benchmark::kMillisecond);
@@ -72,12 +74,10 @@ void BM_ReadSimFile(benchmark::State& state) {
     writeSimFile(path, SimVariant::Saved, {6, 1'000'000}, h);
     for (auto _ : state) {
         SimFileContents c;
-        if (readSimFile(path, c) != ReadStatus::Ok)
-            state.SkipWithError("read failed");
+        if (readSimFile(path, c) != ReadStatus::Ok) state.SkipWithError("read failed");
         benchmark::DoNotOptimize(c.history.data());
     }
-    state.SetBytesProcessed(state.iterations() *
-                            static_cast<std::int64_t>(12 + 36 * h.size()));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(12 + 36 * h.size()));
     std::remove(path.c_str());
 }
 BENCHMARK(BM_ReadSimFile)->UseRealTime()->Unit(benchmark::kMillisecond);

@@ -3,7 +3,6 @@
 #include "cli/Command.h"
 
 #include <CLI/CLI.hpp>
-
 #include <algorithm>
 #include <ostream>
 

@@ -1,6 +1,5 @@
 #include "cli/Cli.h"
 #include "cli/Command.h"
-
 #include "results/RunStatistics.h"
 #include "sim/Batch.h"
 #include "sim/Run.h"
@@ -9,7 +8,6 @@
 #include "texts/Messages.h"
 
 #include <CLI/CLI.hpp>
-
 #include <ctime>
 #include <memory>
 #include <optional>
@@ -99,7 +97,8 @@ int play(const PlayOptions& options, CliContext& context) {
 
 void addPlayCommand(CLI::App& app, CliContext& context) {
     auto options = std::make_shared<PlayOptions>();
-    CLI::App* cmd = app.add_subcommand("play", "play runs of the machine and print their summaries");
+    CLI::App* cmd =
+        app.add_subcommand("play", "play runs of the machine and print their summaries");
     cmd->add_option("--seed", options->seed,
                     "seed of the random source, 0..4294967295 (default: the calendar time in "
                     "seconds, as the window seeds it)")
@@ -130,8 +129,7 @@ void addPlayCommand(CLI::App& app, CliContext& context) {
                     "files written")
         ->type_name("FILE")
         ->check(CLI::Validator(
-            [](std::string& s) { return s.empty() ? std::string("needs a file name") : ""; },
-            ""));
+            [](std::string& s) { return s.empty() ? std::string("needs a file name") : ""; }, ""));
     cmd->footer("One run prints its four-line summary as the window shows it. Several runs "
                 "without --out print one block per run: \"# run i\", then that run's summary.");
     cmd->callback([options, &context] { context.exitCode = play(*options, context); });

@@ -1,13 +1,11 @@
 #include "cli/Cli.h"
 #include "cli/Command.h"
-
 #include "results/Results.h"
 #include "results/TableWriter.h"
 #include "simfile/SimFile.h"
 #include "texts/Messages.h"
 
 #include <CLI/CLI.hpp>
-
 #include <map>
 #include <memory>
 #include <optional>
@@ -99,8 +97,7 @@ void addShowCommand(CLI::App& app, CliContext& context) {
                                                 {"roles", ListKind::Roles},
                                                 {"triggers", ListKind::Triggers}};
     cmd->add_option_function<std::string>(
-           "--list",
-           [options, lists](const std::string& name) { options->list = lists.at(name); },
+           "--list", [options, lists](const std::string& name) { options->list = lists.at(name); },
            "print a result list instead of the summary: games (PLAY情報), bonuses "
            "(ボーナス情報), roles (小役出現率) or triggers (RT解除情報). Tab-separated: the "
            "column captions, then one line per row with the cells as the window shows them (a "

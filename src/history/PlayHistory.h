@@ -28,7 +28,8 @@ struct PlayRecord {
     bool isBonusGame() const { return BigGames != 0; }
     /// A normal game on which a stocked bonus was released.
     bool isRelease() const {
-        return BigGames == 0 && (Outcome == OutcomeCode::BigRelease || Outcome == OutcomeCode::RegRelease);
+        return BigGames == 0 &&
+               (Outcome == OutcomeCode::BigRelease || Outcome == OutcomeCode::RegRelease);
     }
 
     friend bool operator==(const PlayRecord&, const PlayRecord&) = default;
@@ -37,14 +38,24 @@ static_assert(sizeof(PlayRecord) == 36, "a history record is nine packed 32-bit 
 static_assert(std::is_trivially_copyable_v<PlayRecord>);
 
 /// The nine series of a history, in their fixed order.
-enum class Series { SinceBonus, Medals, TotalPlays, BonusKind, Outcome, RtTrigger, BigGames,
-                    BigStock, RegStock, Count };
+enum class Series {
+    SinceBonus,
+    Medals,
+    TotalPlays,
+    BonusKind,
+    Outcome,
+    RtTrigger,
+    BigGames,
+    BigStock,
+    RegStock,
+    Count
+};
 inline constexpr std::size_t kSeriesCount = static_cast<std::size_t>(Series::Count);
 
 inline constexpr std::array<std::int32_t PlayRecord::*, kSeriesCount> kSeriesMembers{
-    &PlayRecord::SinceBonus, &PlayRecord::Medals,    &PlayRecord::TotalPlays,
-    &PlayRecord::BonusKind,  &PlayRecord::Outcome,   &PlayRecord::RtTrigger,
-    &PlayRecord::BigGames,   &PlayRecord::BigStock,  &PlayRecord::RegStock};
+    &PlayRecord::SinceBonus, &PlayRecord::Medals,   &PlayRecord::TotalPlays,
+    &PlayRecord::BonusKind,  &PlayRecord::Outcome,  &PlayRecord::RtTrigger,
+    &PlayRecord::BigGames,   &PlayRecord::BigStock, &PlayRecord::RegStock};
 
 /// The play history of one run: one record per game played, normal or bonus, in play order.
 /// Entry k of every series is field k's member of record k, so the nine series always have
@@ -88,8 +99,7 @@ public:
     void clear() { m_size = 0; }
     /// Makes room for `n` entries in all; throws std::bad_alloc when memory is short.
     void reserve(std::size_t n) {
-        if (n > m_capacity)
-            reallocate(n);
+        if (n > m_capacity) reallocate(n);
     }
 
     const PlayRecord& operator[](std::size_t k) const { return m_data[k]; }
@@ -104,14 +114,12 @@ public:
     }
 
     void append(const PlayRecord& r) {
-        if (m_size == m_capacity)
-            reallocate(m_capacity < 1024 ? 1024 : m_capacity * 2);
+        if (m_size == m_capacity) reallocate(m_capacity < 1024 ? 1024 : m_capacity * 2);
         m_data[m_size++] = r;
     }
     void append(const PlayRecord* records, std::size_t n) {
         reserve(m_size + n);
-        if (n != 0)
-            __builtin_memcpy(m_data + m_size, records, n * sizeof(PlayRecord));
+        if (n != 0) __builtin_memcpy(m_data + m_size, records, n * sizeof(PlayRecord));
         m_size += n;
     }
     /// Adds `n` records whose values the caller writes at once (readers fill them from a
@@ -124,16 +132,13 @@ public:
     }
     /// Drops the entries from `n` on.
     void truncate(std::size_t n) {
-        if (n < m_size)
-            m_size = n;
+        if (n < m_size) m_size = n;
     }
 
     friend bool operator==(const PlayHistory& a, const PlayHistory& b) {
-        if (a.m_size != b.m_size)
-            return false;
+        if (a.m_size != b.m_size) return false;
         for (std::size_t k = 0; k < a.m_size; ++k)
-            if (!(a.m_data[k] == b.m_data[k]))
-                return false;
+            if (!(a.m_data[k] == b.m_data[k])) return false;
         return true;
     }
 

@@ -11,13 +11,11 @@ namespace zenoku {
 /// total (or is negative). Weights are positive; a zero weight never matches.
 constexpr std::int32_t LotteryDraw(std::span<const std::int32_t> weights, std::int32_t v) {
     const auto n = static_cast<std::int32_t>(weights.size());
-    if (v < 0)
-        return n;
+    if (v < 0) return n;
     std::int32_t upper = 0;
     for (std::int32_t i = 0; i < n; ++i) {
         upper += weights[static_cast<std::size_t>(i)];
-        if (v < upper)
-            return i;
+        if (v < upper) return i;
     }
     return n;
 }
@@ -108,10 +106,9 @@ inline constexpr std::array<std::array<std::int32_t, 20>, kLevelCount> PostBonus
     {54, 112, 124, 54, 36, 22, 14, 20, 20, 12, 8, 10, 4, 4, 4, 4, 2, 2, 2, 4},
 }};
 inline constexpr std::array<CountdownClass, 20> PostBonusReleaseClasses{{
-    {1, 22},     {23, 32},    {55, 64},    {119, 65},   {184, 64},
-    {248, 65},   {313, 65},   {378, 129},  {507, 128},  {571, 128},
-    {699, 128},  {827, 64},   {891, 128},  {1019, 128}, {1147, 64},
-    {1211, 256}, {1467, 32},  {1499, 256}, {1755, 64},  {1819, 32},
+    {1, 22},    {23, 32},    {55, 64},   {119, 65},   {184, 64},  {248, 65},  {313, 65},
+    {378, 129}, {507, 128},  {571, 128}, {699, 128},  {827, 64},  {891, 128}, {1019, 128},
+    {1147, 64}, {1211, 256}, {1467, 32}, {1499, 256}, {1755, 64}, {1819, 32},
 }};
 
 /// Small-role weights of a BIG small-role game, one table for all levels (modulus 16384):
@@ -134,11 +131,9 @@ inline constexpr std::array<std::int32_t, kLevelCount> kRoleTotals{
 static_assert(tableTotal(ReplayRunReleaseTable) == kReplayRunModulus);
 static_assert([] {
     for (const auto& t : FirstReleaseTable)
-        if (tableTotal(t) < kReleaseModulus)
-            return false;
+        if (tableTotal(t) < kReleaseModulus) return false;
     for (const auto& t : PostBonusReleaseTable)
-        if (tableTotal(t) < kReleaseModulus)
-            return false;
+        if (tableTotal(t) < kReleaseModulus) return false;
     return true;
 }());
 static_assert(tableTotal(BonusDrawTable[0]) == 228 && tableTotal(BonusDrawTable[5]) == 292);

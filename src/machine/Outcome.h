@@ -102,8 +102,8 @@ inline constexpr std::int32_t kJacPay = 15;
 
 /// Medals a normal game pays for its outcome (codes 0..9 arise there).
 inline constexpr std::array<std::int32_t, kOutcomeCount> kNormalPayout{
-    0, kBellPay, kOrangePay, kCherry2Pay, kCherry4Pay, 0, 0, 0, kReleasePay, kReleasePay,
-    0, 0,        0,          0};
+    0, kBellPay,    kOrangePay,  kCherry2Pay, kCherry4Pay, 0, 0,
+    0, kReleasePay, kReleasePay, 0,           0,           0, 0};
 
 // ---- the shape of a bonus ----------------------------------------------------------------
 

@@ -97,34 +97,31 @@ private:
     int m_table = 0; ///< index of the per-level tables, 0..5
 };
 
-
-
 // ---- draws ------------------------------------------------------------------------------
 
 template <class Random> inline std::int32_t BasicSlot<Random>::DrawBonus() {
     const std::int32_t v = m_random.Next() & (kBonusModulus - 1);
     const auto& t = BonusDrawTable[m_table];
     // Almost every draw falls beyond the two weights: test that first.
-    if (v >= t[0] + t[1])
-        return 2;
+    if (v >= t[0] + t[1]) return 2;
     return v < t[0] ? 0 : 1;
 }
 
 template <class Random> inline std::int32_t BasicSlot<Random>::DrawRole() {
     const std::int32_t v = m_random.Next() & (kRoleModulus - 1);
     // Three draws in four fall beyond the seven weights: an ordinary miss.
-    if (v >= kRoleTotals[m_table])
-        return OutcomeCode::Miss;
+    if (v >= kRoleTotals[m_table]) return OutcomeCode::Miss;
     const std::int32_t i = LotteryDraw(RoleDrawTable[m_table], v);
     return i == 7 ? OutcomeCode::Miss : i + 1;
 }
 
-template <class Random> inline std::int32_t BasicSlot<Random>::drawCountdown(std::span<const std::int32_t> table,
-                                         const CountdownClass* classes, std::int32_t modulus) {
+template <class Random>
+inline std::int32_t BasicSlot<Random>::drawCountdown(std::span<const std::int32_t> table,
+                                                     const CountdownClass* classes,
+                                                     std::int32_t modulus) {
     const std::int32_t v = m_random.Next() & (modulus - 1);
     const CountdownClass c = classes[LotteryDraw(table, v)];
-    if (c.size == 0)
-        return c.base;
+    if (c.size == 0) return c.base;
     return c.base + m_random.Next() % c.size;
 }
 
@@ -141,7 +138,9 @@ template <class Random> inline std::int32_t BasicSlot<Random>::DrawReplayRunRele
     return drawCountdown(ReplayRunReleaseTable, ReplayRunReleaseClasses.data(), kReplayRunModulus);
 }
 
-template <class Random> inline std::int32_t BasicSlot<Random>::QuarterDraw() { return (m_random.Next() & 3) == 0 ? 0 : 1; }
+template <class Random> inline std::int32_t BasicSlot<Random>::QuarterDraw() {
+    return (m_random.Next() & 3) == 0 ? 0 : 1;
+}
 
 template <class Random> inline std::int32_t BasicSlot<Random>::DrawBigRole() {
     const std::int32_t i = LotteryDraw(BigRoleDrawTable, m_random.Next() & (kBigRoleModulus - 1));
@@ -153,13 +152,11 @@ template <class Random> inline std::int32_t BasicSlot<Random>::DrawBigRole() {
 template <class Random> inline void BasicSlot<Random>::PushStock(std::int32_t kind) {
     std::int32_t& count = kind == 0 ? BigStock : RegStock;
     // The cap keeps the ring from ever filling: at most 510 of its 512 slots are in use.
-    if (count >= kStockCap)
-        return;
+    if (count >= kStockCap) return;
     ++count;
     std::int32_t& write = StockQueue[kWriteIndex];
     StockQueue[static_cast<std::size_t>(write)] = kind;
-    if (write == StockQueue[kReadIndex])
-        ReleaseCountdown = DrawFirstRelease();
+    if (write == StockQueue[kReadIndex]) ReleaseCountdown = DrawFirstRelease();
     write = (write + 1) & (kRingSize - 1);
 }
 
@@ -172,13 +169,11 @@ template <class Random> inline std::int32_t BasicSlot<Random>::PopStock() {
 
 template <class Random> inline void BasicSlot<Random>::NormalGame() {
     // 1. Countdown, only while something is stocked.
-    if (hasStock())
-        --ReleaseCountdown;
+    if (hasStock()) --ReleaseCountdown;
 
     // 2. Bonus lottery.
     const std::int32_t k = DrawBonus();
-    if (k == 0 || k == 1)
-        PushStock(k);
+    if (k == 0 || k == 1) PushStock(k);
 
     // 3. Bet, unless the previous game was a replay.
     std::int32_t& replayRun = StockQueue[kReplayRunCount];
@@ -222,8 +217,7 @@ template <class Random> inline void BasicSlot<Random>::NormalGame() {
             }
         }
         if (BonusKind != 0) {
-            if (RtTrigger == RtTriggerCode::None)
-                RtTrigger = RtTriggerCode::Countdown;
+            if (RtTrigger == RtTriggerCode::None) RtTrigger = RtTriggerCode::Countdown;
             // The small role of a release game is dropped: neither recorded nor paid.
             Outcome = BonusKind == 1 ? OutcomeCode::BigRelease : OutcomeCode::RegRelease;
         } else {
@@ -244,8 +238,7 @@ template <class Random> inline void BasicSlot<Random>::BonusGame() {
             Outcome = OutcomeCode::Jac;
             if (JacGames % kJacPhaseGames == 0) {
                 InJac = 0;
-                if (JacGames == kBigMaxJacGames || BigGames == kBigSmallRoleGames)
-                    BonusEnded = 1;
+                if (JacGames == kBigMaxJacGames || BigGames == kBigSmallRoleGames) BonusEnded = 1;
             }
         } else {
             ++BigGames;
@@ -277,11 +270,9 @@ template <class Random> inline void BasicSlot<Random>::BonusGame() {
             default:
                 break;
             }
-            if (BigGames == kBigSmallRoleGames && Outcome != OutcomeCode::JacIn)
-                BonusEnded = 1;
+            if (BigGames == kBigSmallRoleGames && Outcome != OutcomeCode::JacIn) BonusEnded = 1;
         }
-        if (BonusEnded != 0)
-            ReleaseCountdown = hasStock() ? DrawPostBonusRelease() : kNoCountdown;
+        if (BonusEnded != 0) ReleaseCountdown = hasStock() ? DrawPostBonusRelease() : kNoCountdown;
     } else {
         InJac = 1;
         BigGames = 1;

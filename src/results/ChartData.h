@@ -65,7 +65,7 @@ struct ChartData {
     PointSeries stockR; ///< (TotalPlays, RegStock) of every entry
     /// Role markers at (TotalPlays, Medals), indexed by Marker; bonus games included.
     std::array<PointSeries, kMarkerCount> markers;
-    std::vector<Bar> bars;              ///< one per bonus, in play order
+    std::vector<Bar> bars;                          ///< one per bonus, in play order
     std::array<PieSlice, kRoleCount> rolePie;       ///< bell .. pure miss, by normal-game count
     std::array<PieSlice, kTriggerCount> triggerPie; ///< RT release triggers 1..4, by release count
     friend bool operator==(const ChartData&, const ChartData&) = default;

@@ -74,8 +74,7 @@ std::vector<TextRow> roleRows(const RunStatistics& s) {
         // "0" in both rate cells rather than dividing by its zero count.
         const bool seen = count != 0 && n >= 1;
         rows.push_back({std::string(outcomeLabel(kFirstRole + static_cast<std::int32_t>(k))),
-                        integerText(count),
-                        seen ? generalText(count / n) : "0",
+                        integerText(count), seen ? generalText(count / n) : "0",
                         seen ? "1/" + generalText(n / count) : "0"});
     }
     return rows;

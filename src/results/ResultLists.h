@@ -1,7 +1,7 @@
 #pragma once
 
-#include "results/RunStatistics.h"
 #include "history/PlayHistory.h"
+#include "results/RunStatistics.h"
 
 #include <array>
 #include <cstdint>

@@ -114,8 +114,7 @@ std::optional<Results> buildResults(std::shared_ptr<const PlayHistory> shown) {
                  r.Outcome == OutcomeCode::BigRelease ? Colours::Red : Colours::Black});
 
         pairing.add(history, i);
-        if (r.isNormalGame())
-            c.slump.add(r.TotalPlays, r.Medals);
+        if (r.isNormalGame()) c.slump.add(r.TotalPlays, r.Medals);
         c.stockB.add(r.TotalPlays, r.BigStock);
         c.stockR.add(r.TotalPlays, r.RegStock);
 
@@ -141,8 +140,8 @@ std::optional<Results> buildResults(std::shared_ptr<const PlayHistory> shown) {
                              s.roleCount[k], kRoleColours[k]);
 
     res.triggerRows = triggerRows(s);
-    static constexpr std::array<Rgb, kTriggerCount> kTriggerColours{
-        Colours::Lime, Colours::Black, Colours::White, Colours::Aqua};
+    static constexpr std::array<Rgb, kTriggerCount> kTriggerColours{Colours::Lime, Colours::Black,
+                                                                    Colours::White, Colours::Aqua};
     for (std::size_t t = 0; t < kTriggerCount; ++t)
         c.triggerPie[t] = slice(kTriggerNames[t], s.triggerCount[t], kTriggerColours[t]);
 

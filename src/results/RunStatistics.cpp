@@ -24,8 +24,7 @@ RunStatistics computeStatistics(const PlayHistory& history) {
         else if (r.Outcome == OutcomeCode::RegRelease)
             ++s.regCount;
         if (r.isRelease()) {
-            if (isTrigger(r.RtTrigger))
-                ++s.triggerCount[triggerIndex(r.RtTrigger)];
+            if (isTrigger(r.RtTrigger)) ++s.triggerCount[triggerIndex(r.RtTrigger)];
             ++s.bonusCount;
         }
     }
@@ -43,8 +42,10 @@ RunStatistics computeStatistics(const PlayHistory& history) {
     if (n >= 1) {
         s.bigOneIn = s.bigCount > 0 ? static_cast<float>(n / s.bigCount) : 0.0f;
         s.regOneIn = s.regCount > 0 ? static_cast<float>(n / s.regCount) : 0.0f;
-        s.payoutRate = static_cast<float>(
-            static_cast<double>(s.finalMedals) / (double{kNormalBet} * static_cast<double>(n)) * 100.0 + 100.0);
+        s.payoutRate =
+            static_cast<float>(static_cast<double>(s.finalMedals) /
+                                   (double{kNormalBet} * static_cast<double>(n)) * 100.0 +
+                               100.0);
     }
     // Yen at 20 per medal: up to 42.9 billion either way, so held in 64 bits.
     s.balance = static_cast<std::int64_t>(s.finalMedals) * kYenPerMedal;

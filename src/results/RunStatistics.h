@@ -17,15 +17,15 @@ inline constexpr std::int64_t kYenPerMedal = 20;
 /// Counts and derived values of one run, computed from its play history alone. Only normal
 /// games count; every rate is per normal game.
 struct RunStatistics {
-    std::size_t entries = 0;                    ///< E, entries of the history
-    std::int32_t normalGames = 0;               ///< N, TotalPlays of the last entry
+    std::size_t entries = 0;      ///< E, entries of the history
+    std::int32_t normalGames = 0; ///< N, TotalPlays of the last entry
     /// Normal games per small role, bell .. pure miss (index roleIndex(code)).
     std::array<std::int32_t, kRoleCount> roleCount{};
-    std::int32_t bigCount = 0;                  ///< normal games with Outcome 8
-    std::int32_t regCount = 0;                  ///< normal games with Outcome 9
+    std::int32_t bigCount = 0; ///< normal games with Outcome 8
+    std::int32_t regCount = 0; ///< normal games with Outcome 9
     /// Release entries per RT trigger 1..4 (index triggerIndex(code)).
     std::array<std::int32_t, kTriggerCount> triggerCount{};
-    std::int32_t bonusCount = 0;                ///< release entries
+    std::int32_t bonusCount = 0; ///< release entries
     std::int32_t finalMedals = 0;
     std::int32_t finalBigStock = 0;
     std::int32_t finalRegStock = 0;

@@ -23,22 +23,18 @@ BatchResult RunBatch(TSlot& slot, const BatchRequest& request, const BatchCallba
                      FileLayer& files, PlayHistory storage) {
     BatchResult result;
     for (std::int32_t i = 1; i <= request.runs; ++i) {
-        if (i > 1)
-            storage = reclaimStorage(std::move(result.lastRun.history));
-        result.lastRun = RunSimulation(slot, request.run, std::move(storage),
-                                       [&](const RunReport& report) {
-                                           if (callbacks.beforeGames)
-                                               callbacks.beforeGames(i, report);
-                                       });
+        if (i > 1) storage = reclaimStorage(std::move(result.lastRun.history));
+        result.lastRun =
+            RunSimulation(slot, request.run, std::move(storage), [&](const RunReport& report) {
+                if (callbacks.beforeGames) callbacks.beforeGames(i, report);
+            });
         const SimHeader& header = result.lastRun.header;
         const std::string name = batchFileName(request.chosenName, header.level, header.plays, i);
         const std::unique_ptr<OutputFile> out = files.create(name);
-        if (!out)
-            return result;
+        if (!out) return result;
         if (callbacks.saving)
             callbacks.saving(name, static_cast<int>(std::int64_t{100} * i / request.runs));
-        if (!writeSimFile(*out, SimVariant::Batch, header, *result.lastRun.history))
-            return result;
+        if (!writeSimFile(*out, SimVariant::Batch, header, *result.lastRun.history)) return result;
         result.files.push_back(name);
     }
     result.completed = true;

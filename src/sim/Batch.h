@@ -1,7 +1,7 @@
 #pragma once
 
-#include "machine/Slot.h"
 #include "history/PlayHistory.h"
+#include "machine/Slot.h"
 #include "sim/Run.h"
 #include "simfile/FileLayer.h"
 

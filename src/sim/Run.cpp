@@ -29,16 +29,13 @@ PlayedRun RunSimulation(TSlot& slot, const RunRequest& request, PlayHistory stor
                         const std::function<void(const RunReport&)>& beforeGames) {
     storage.clear();
     RunReport report{request.level, request.level == kHiddenLevel};
-    if (report.hidden)
-        report.level = slot.random().Next() % kLevelCount + 1;
+    if (report.hidden) report.level = slot.random().Next() % kLevelCount + 1;
     slot.SetFlevel(report.level);
-    if (beforeGames)
-        beforeGames(report);
+    if (beforeGames) beforeGames(report);
     // The machine is reset twice, in SetFlevel and here; with stock left each reset draws a
     // countdown, so this order fixes the random sequence a run consumes.
     slot.Reset();
-    if (request.clearStock)
-        slot.ClearStock();
+    if (request.clearStock) slot.ClearStock();
     playGames(slot, request.plays, storage);
     return PlayedRun{shareHistory(std::move(storage)), SimHeader{slot.GetFlevel(), slot.TotalPlays},
                      report.hidden};

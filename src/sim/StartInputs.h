@@ -1,12 +1,12 @@
 #pragma once
 
+#include "texts/Messages.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
-
-#include "texts/Messages.h"
 
 namespace zenoku {
 
@@ -23,9 +23,9 @@ std::optional<std::int32_t> parseInteger(std::string_view text);
 
 /// The three inputs of the start command, checked.
 struct StartInputs {
-    std::int32_t plays;  ///< Play数: normal games per run, 1 or more
-    std::int32_t runs;   ///< Sim回数: 1 plays and shows one run, more plays a batch
-    std::int32_t level;  ///< 1..6, or kHiddenLevel for "?"
+    std::int32_t plays; ///< Play数: normal games per run, 1 or more
+    std::int32_t runs;  ///< Sim回数: 1 plays and shows one run, more plays a batch
+    std::int32_t level; ///< 1..6, or kHiddenLevel for "?"
 };
 
 /// How an input error is presented: a conversion failure in the toolkit's general error

@@ -20,10 +20,8 @@ public:
         const auto* p = static_cast<const char*>(data);
         while (n > 0 && m_fd >= 0) {
             const ssize_t w = ::write(m_fd, p, n);
-            if (w < 0 && errno == EINTR)
-                continue;
-            if (w <= 0)
-                return false;
+            if (w < 0 && errno == EINTR) continue;
+            if (w <= 0) return false;
             p += w;
             n -= static_cast<std::size_t>(w);
         }
@@ -31,8 +29,7 @@ public:
     }
 
     bool commit() override {
-        if (m_fd < 0)
-            return false;
+        if (m_fd < 0) return false;
         const bool synced = ::fsync(m_fd) == 0;
         const bool closed = ::close(m_fd) == 0;
         m_fd = -1;
@@ -64,8 +61,7 @@ private:
 
 mode_t newFileMode(const std::string& target) {
     struct stat st {};
-    if (::stat(target.c_str(), &st) == 0)
-        return st.st_mode & 07777;
+    if (::stat(target.c_str(), &st) == 0) return st.st_mode & 07777;
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
@@ -84,10 +80,8 @@ public:
         auto* p = static_cast<char*>(destination);
         while (n > 0) {
             const ssize_t r = ::pread(m_fd, p, n, static_cast<off_t>(offset));
-            if (r < 0 && errno == EINTR)
-                continue;
-            if (r <= 0)
-                return false;
+            if (r < 0 && errno == EINTR) continue;
+            if (r <= 0) return false;
             p += r;
             offset += static_cast<std::uint64_t>(r);
             n -= static_cast<std::size_t>(r);
@@ -103,12 +97,10 @@ private:
 class PosixFileLayer final : public FileLayer {
 public:
     std::unique_ptr<OutputFile> create(const std::string& path) override {
-        if (path.empty() || path.back() == '/')
-            return nullptr;
+        if (path.empty() || path.back() == '/') return nullptr;
         std::string temp = path + ".tmp-XXXXXX";
         const int fd = ::mkstemp(temp.data());
-        if (fd < 0)
-            return nullptr;
+        if (fd < 0) return nullptr;
         ::fchmod(fd, newFileMode(path));
         return std::make_unique<PosixOutputFile>(fd, std::move(temp), path);
     }
@@ -117,8 +109,7 @@ public:
         // Non-blocking, so that opening a FIFO by mistake cannot hang; only regular files
         // are read.
         const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        if (fd < 0)
-            return nullptr;
+        if (fd < 0) return nullptr;
         struct stat st {};
         if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
             ::close(fd);

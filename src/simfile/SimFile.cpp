@@ -49,8 +49,7 @@ bool writeRecords(OutputFile& out, const PlayHistory& history) {
                 for (std::size_t s = 0; s < kSeriesCount; ++s)
                     storeWord(buffer.data() + i * kRecordBytes + 4 * s,
                               history.value(k + i, static_cast<Series>(s)));
-            if (!out.write(buffer.data(), n * kRecordBytes))
-                return false;
+            if (!out.write(buffer.data(), n * kRecordBytes)) return false;
         }
         return true;
     }
@@ -62,12 +61,9 @@ template <class ReadAt>
 ReadStatus parse(std::uint64_t length, ReadAt&& readAt, SimFileContents& contents) {
     unsigned char head[kBatchHeaderBytes] = {};
     const auto headLength = static_cast<std::size_t>(std::min<std::uint64_t>(length, sizeof head));
-    if (!readAt(0, head, headLength))
-        return ReadStatus::ReadFailed;
-    if (headLength < 4 || loadWord(head) != kSimFileMark)
-        return ReadStatus::NotSimFile;
-    if (headLength < kSavedHeaderBytes)
-        return ReadStatus::NoRecords;
+    if (!readAt(0, head, headLength)) return ReadStatus::ReadFailed;
+    if (headLength < 4 || loadWord(head) != kSimFileMark) return ReadStatus::NotSimFile;
+    if (headLength < kSavedHeaderBytes) return ReadStatus::NoRecords;
 
     // A batch file carries two reserved zero words; a saved file's fourth and fifth words are
     // the first record's SinceBonus (at least 1 in any run) and Medals. A length that fits a
@@ -76,13 +72,11 @@ ReadStatus parse(std::uint64_t length, ReadAt&& readAt, SimFileContents& content
                        loadWord(head + 16) == 0 && (length - kSavedHeaderBytes) % kRecordBytes != 0;
     const std::uint64_t offset = batch ? kBatchHeaderBytes : kSavedHeaderBytes;
     const std::uint64_t entries = (length - offset) / kRecordBytes;
-    if (entries == 0)
-        return ReadStatus::NoRecords;
+    if (entries == 0) return ReadStatus::NoRecords;
 
     PlayHistory history;
     try {
-        if (entries > SIZE_MAX / kRecordBytes)
-            throw std::bad_alloc();
+        if (entries > SIZE_MAX / kRecordBytes) throw std::bad_alloc();
         PlayRecord* records = history.appendUninitialized(static_cast<std::size_t>(entries));
         if (!readAt(offset, records, static_cast<std::size_t>(entries) * kRecordBytes))
             return ReadStatus::ReadFailed;
@@ -90,8 +84,7 @@ ReadStatus parse(std::uint64_t length, ReadAt&& readAt, SimFileContents& content
     } catch (const std::bad_alloc&) {
         return ReadStatus::OutOfMemory;
     }
-    if (history.back().TotalPlays < 1)
-        return ReadStatus::NoRecords;
+    if (history.back().TotalPlays < 1) return ReadStatus::NoRecords;
 
     contents.variant = batch ? SimVariant::Batch : SimVariant::Saved;
     contents.header = SimHeader{loadWord(head + 4), loadWord(head + 8)};
@@ -119,27 +112,26 @@ bool writeSimFile(OutputFile& out, SimVariant variant, SimHeader header,
 WriteStatus writeSimFile(const std::string& path, SimVariant variant, SimHeader header,
                          const PlayHistory& history, FileLayer& files) {
     const std::unique_ptr<OutputFile> out = files.create(path);
-    if (!out)
-        return WriteStatus::CannotCreate;
+    if (!out) return WriteStatus::CannotCreate;
     return writeSimFile(*out, variant, header, history) ? WriteStatus::Ok
                                                         : WriteStatus::WriteFailed;
 }
 
 ReadStatus readSimFile(const std::string& path, SimFileContents& contents, FileLayer& files) {
     const std::unique_ptr<InputFile> in = files.open(path);
-    if (!in)
-        return ReadStatus::CannotOpen;
-    return parse(in->size(), [&](std::uint64_t offset, void* destination, std::size_t n) {
-        return in->readAt(offset, destination, n);
-    }, contents);
+    if (!in) return ReadStatus::CannotOpen;
+    return parse(
+        in->size(),
+        [&](std::uint64_t offset, void* destination, std::size_t n) {
+            return in->readAt(offset, destination, n);
+        },
+        contents);
 }
 
 ReadStatus parseSimFile(std::span<const std::byte> bytes, SimFileContents& contents) {
     auto readAt = [&](std::uint64_t offset, void* destination, std::size_t n) {
-        if (offset > bytes.size() || n > bytes.size() - offset)
-            return false;
-        if (n != 0)
-            std::memcpy(destination, bytes.data() + offset, n);
+        if (offset > bytes.size() || n > bytes.size() - offset) return false;
+        if (n != 0) std::memcpy(destination, bytes.data() + offset, n);
         return true;
     };
     return parse(bytes.size(), readAt, contents);

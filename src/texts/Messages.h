@@ -48,7 +48,8 @@ inline constexpr std::string_view kLoading = "シミュレーションファイ�
 inline constexpr std::string_view kLoaded = "シミュレーションファイルの読み込み完了";
 inline constexpr std::string_view kLoadStopped = "シミュレーションファイルの読み込み中断";
 inline constexpr std::string_view kNotSimFile = "このファイルは、ゼノクsimファイルではありません。";
-inline constexpr std::string_view kNoRecords = "このファイルには、表示できるプレイ記録がありません。";
+inline constexpr std::string_view kNoRecords =
+    "このファイルには、表示できるプレイ記録がありません。";
 inline constexpr std::string_view kCannotOpen = "ファイルを開けませんでした。";
 inline constexpr std::string_view kReadFailed = "ファイルを読み込めませんでした。";
 inline constexpr std::string_view kCannotCreate = "ファイルを作成できませんでした。";

@@ -87,7 +87,8 @@ TEST(CliPlay, UnwritableFileEndsWithTheFailureOfASaveOrOfABatch) {
     };
     for (const auto& [runs, message] : cases) {
         SCOPED_TRACE(runs);
-        const auto r = cli({"play", "--seed", "1", "--plays", "100", "--runs", runs, "--out", file});
+        const auto r =
+            cli({"play", "--seed", "1", "--plays", "100", "--runs", runs, "--out", file});
         EXPECT_EQ(r.code, kExitFailure);
         EXPECT_EQ(r.err, message);
     }

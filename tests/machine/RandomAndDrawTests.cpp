@@ -3,7 +3,6 @@
 #include "machine/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace zenoku {
@@ -34,8 +33,8 @@ TEST(RandomSource, SeedVectors) {
 
 TEST(LotteryDraw, IntervalsAreHalfOpenAndBeyondIsTheEntryCount) {
     const std::array<std::int32_t, 3> w{5, 0, 3};
-    const std::pair<std::int32_t, std::int32_t> cases[] = {
-        {-1, 3}, {0, 0}, {4, 0}, {5, 2}, {7, 2}, {8, 3}, {1000, 3}};
+    const std::pair<std::int32_t, std::int32_t> cases[] = {{-1, 3}, {0, 0}, {4, 0},   {5, 2},
+                                                           {7, 2},  {8, 3}, {1000, 3}};
     for (auto [v, index] : cases) {
         SCOPED_TRACE(v);
         EXPECT_EQ(LotteryDraw(w, v), index);
@@ -53,10 +52,11 @@ struct DrawCase {
 // index-to-result mapping is covered too.
 TEST(Draws, BonusAndRoleBoundaries) {
     const DrawCase bonus[] = {
-        {"L1 last BIG", 1, 151, 0},  {"L1 first REG", 1, 152, 1}, {"L1 last REG", 1, 227, 1},
-        {"L1 beyond", 1, 228, 2},    {"L1 top", 1, 65535, 2},     {"L4 last REG", 4, 255, 1},
-        {"L4 beyond", 4, 256, 2},    {"L6 last REG", 6, 291, 1},  {"L6 beyond", 6, 292, 2},
-        {"reduced mod 65536", 1, 65536 + 151, 0},
+        {"L1 last BIG", 1, 151, 0}, {"L1 first REG", 1, 152, 1},
+        {"L1 last REG", 1, 227, 1}, {"L1 beyond", 1, 228, 2},
+        {"L1 top", 1, 65535, 2},    {"L4 last REG", 4, 255, 1},
+        {"L4 beyond", 4, 256, 2},   {"L6 last REG", 6, 291, 1},
+        {"L6 beyond", 6, 292, 2},   {"reduced mod 65536", 1, 65536 + 151, 0},
     };
     for (const DrawCase& c : bonus) {
         SCOPED_TRACE(c.name);
@@ -87,9 +87,11 @@ TEST(Draws, BonusAndRoleBoundaries) {
         EXPECT_EQ(slot.DrawRole(), c.expected);
     }
     const DrawCase big[] = {
-        {"frog", 1, 0, 1},          {"last frog", 1, 13551, 1},  {"cherry", 1, 13552, 2},
-        {"last cherry", 1, 13556, 2}, {"bell", 1, 13557, 3},     {"last bell", 1, 13622, 3},
-        {"JAC-IN", 1, 13623, 4},    {"last JAC-IN", 1, 16382, 4}, {"no role", 1, 16383, 0},
+        {"frog", 1, 0, 1},        {"last frog", 1, 13551, 1},
+        {"cherry", 1, 13552, 2},  {"last cherry", 1, 13556, 2},
+        {"bell", 1, 13557, 3},    {"last bell", 1, 13622, 3},
+        {"JAC-IN", 1, 13623, 4},  {"last JAC-IN", 1, 16382, 4},
+        {"no role", 1, 16383, 0},
     };
     for (const DrawCase& c : big) {
         SCOPED_TRACE(c.name);

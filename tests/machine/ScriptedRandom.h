@@ -1,11 +1,11 @@
 #pragma once
 
+#include "machine/Slot.h"
+
 #include <cstdint>
 #include <deque>
 #include <initializer_list>
 #include <stdexcept>
-
-#include "machine/Slot.h"
 
 namespace zenoku::test {
 

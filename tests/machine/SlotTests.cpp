@@ -1,9 +1,8 @@
 #include "machine/ScriptedRandom.h"
 #include "sim/Run.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace zenoku {
@@ -117,8 +116,7 @@ TEST(Slot, RegPlaysEightJacGamesThenDrawsAPostBonusCountdown) {
     const std::int32_t medals = slot.Medals;
     for (int g = 1; g <= 8; ++g) {
         SCOPED_TRACE(g);
-        if (g == 8)
-            slot.random().push({0, 4}); // post-bonus class 0: 1 + 4 = 5
+        if (g == 8) slot.random().push({0, 4}); // post-bonus class 0: 1 + 4 = 5
         slot.Play();
         EXPECT_EQ(slot.Outcome, OutcomeCode::Jac);
         EXPECT_EQ(slot.BigGames, 1);
@@ -130,7 +128,8 @@ TEST(Slot, RegPlaysEightJacGamesThenDrawsAPostBonusCountdown) {
     // The next game is normal again: SinceBonus 1, a bet, and the countdown runs.
     slot.random().push({kBonusNone, kRoleMiss});
     slot.Play();
-    EXPECT_EQ(recorded(slot), (std::vector<std::int32_t>{1, medals + 112 - 3, 4, 0, 0, 0, 0, 1, 0}));
+    EXPECT_EQ(recorded(slot),
+              (std::vector<std::int32_t>{1, medals + 112 - 3, 4, 0, 0, 0, 0, 1, 0}));
     EXPECT_EQ(slot.ReleaseCountdown, 4);
 }
 
@@ -146,8 +145,7 @@ std::vector<std::int32_t> playBig(const std::vector<std::int32_t>& roles) {
     std::vector<std::int32_t> outcomes;
     std::size_t next = 0;
     while (slot.BonusEnded == 0) {
-        if (slot.InJac == 0)
-            slot.random().push({next < roles.size() ? roles[next++] : kBigMiss});
+        if (slot.InJac == 0) slot.random().push({next < roles.size() ? roles[next++] : kBigMiss});
         slot.Play();
         outcomes.push_back(slot.Outcome);
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "machine/Outcome.h"
 #include "history/PlayHistory.h"
+#include "machine/Outcome.h"
 
 #include <cstdint>
 #include <memory>

@@ -5,7 +5,6 @@
 #include "simfile/TempDir.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace zenoku {
@@ -45,8 +44,7 @@ TEST(Batch, WritesEachRunToItsOwnFileOnOneMachine) {
             EXPECT_EQ(r.level, 6);
         },
         [&](const std::string& name, int progress) { saving.emplace_back(name, progress); }};
-    const BatchResult result =
-        RunBatch(slot, {{1000, 6, false}, 3, dir.file("a.sim")}, callbacks);
+    const BatchResult result = RunBatch(slot, {{1000, 6, false}, 3, dir.file("a.sim")}, callbacks);
     ASSERT_TRUE(result.completed);
     const std::vector<std::string> names{dir.file("a6_1000_1.sim"), dir.file("a6_1000_2.sim"),
                                          dir.file("a6_1000_3.sim")};

@@ -1,10 +1,9 @@
 #include "sim/Run.h"
 #include "sim/StartInputs.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cstdint>
+#include <gtest/gtest.h>
 
 namespace zenoku {
 namespace {

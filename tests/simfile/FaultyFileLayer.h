@@ -22,20 +22,16 @@ public:
 
     std::unique_ptr<OutputFile> create(const std::string& path) override {
         const bool failing = m_created++ >= m_healthyFiles;
-        if (failing && m_fault == Fault::Create)
-            return nullptr;
+        if (failing && m_fault == Fault::Create) return nullptr;
         auto real = realFileLayer().create(path);
-        if (!real)
-            return nullptr;
+        if (!real) return nullptr;
         return std::make_unique<File>(std::move(real), failing ? m_fault : Fault::None, m_budget);
     }
 
     std::unique_ptr<InputFile> open(const std::string& path) override {
-        if (m_fault == Fault::Open)
-            return nullptr;
+        if (m_fault == Fault::Open) return nullptr;
         auto real = realFileLayer().open(path);
-        if (!real || m_fault != Fault::ReadAfterBytes)
-            return real;
+        if (!real || m_fault != Fault::ReadAfterBytes) return real;
         return std::make_unique<Input>(std::move(real), m_budget);
     }
 
@@ -46,8 +42,7 @@ private:
             : m_real(std::move(real)), m_budget(budget) {}
         std::uint64_t size() const override { return m_real->size(); }
         bool readAt(std::uint64_t offset, void* destination, std::size_t n) override {
-            if (n > m_budget)
-                return false;
+            if (n > m_budget) return false;
             m_budget -= n;
             return m_real->readAt(offset, destination, n);
         }

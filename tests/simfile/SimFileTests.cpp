@@ -4,7 +4,6 @@
 #include "simfile/TempDir.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -95,8 +94,7 @@ TEST(SimFile, BrokenAndForeignFiles) {
         {"header without records", cut(saved, 12), ReadStatus::NoRecords, 0, SimVariant::Saved},
         {"incomplete first record", cut(saved, 12 + 35), ReadStatus::NoRecords, 0,
          SimVariant::Saved},
-        {"cut inside record 4", cut(saved, 12 + 36 * 3 + 20), ReadStatus::Ok, 3,
-         SimVariant::Saved},
+        {"cut inside record 4", cut(saved, 12 + 36 * 3 + 20), ReadStatus::Ok, 3, SimVariant::Saved},
         {"batch cut inside record 3", cut(batch, 20 + 36 * 2 + 10), ReadStatus::Ok, 2,
          SimVariant::Batch},
         {"batch header only", cut(batch, 20), ReadStatus::NoRecords, 0, SimVariant::Batch},

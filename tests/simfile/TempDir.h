@@ -15,7 +15,8 @@ namespace zenoku::test {
 class TempDir {
 public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zenoku-test-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "zenoku-test-XXXXXX").string();
         m_path = ::mkdtemp(pattern.data());
     }
     ~TempDir() {
@@ -49,7 +50,8 @@ inline std::vector<unsigned char> readBytes(const std::string& path) {
 
 inline void writeBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 inline std::int32_t wordAt(const std::vector<unsigned char>& b, std::size_t offset) {

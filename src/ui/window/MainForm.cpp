@@ -401,7 +401,7 @@ void TMainForm::FileOpenMenuClick() {
     const ReadStatus status = readSimFile(fileSystemName(name), contents, m_files);
     if (status == ReadStatus::CannotOpen || status == ReadStatus::ReadFailed ||
         status == ReadStatus::OutOfMemory) {
-        const std::string_view why = status == ReadStatus::CannotOpen ? texts::kCannotOpen
+        const std::string_view why = status == ReadStatus::CannotOpen   ? texts::kCannotOpen
                                      : status == ReadStatus::ReadFailed ? texts::kReadFailed
                                                                         : texts::kOutOfMemory;
         m_dialogs.showError(this, qtext(why) + QLatin1Char('\n') + name);

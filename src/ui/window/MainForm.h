@@ -1,8 +1,8 @@
 #pragma once
 
+#include "history/PlayHistory.h"
 #include "machine/Slot.h"
 #include "results/Results.h"
-#include "history/PlayHistory.h"
 #include "sim/StartInputs.h"
 #include "simfile/FileLayer.h"
 #include "simfile/SimFile.h"

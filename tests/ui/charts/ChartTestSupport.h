@@ -3,9 +3,9 @@
 // Helpers the chart tests share: a seeded run through the core, mouse gestures sent straight
 // to a widget, and pictures written to the build folder.
 
+#include "history/PlayHistory.h"
 #include "machine/Slot.h"
 #include "results/Results.h"
-#include "history/PlayHistory.h"
 #include "sim/Run.h"
 
 #include <QApplication>

@@ -62,14 +62,14 @@ private slots:
             << "99999999999" << one << one << true << "'99999999999' は整数ではありません";
         QTest::newRow("plays full-width 10")
             << "１０" << one << one << true << "'１０' は整数ではありません";
-        QTest::newRow("plays inner space") << "1 0" << one << one << true
-                                           << "'1 0' は整数ではありません";
+        QTest::newRow("plays inner space")
+            << "1 0" << one << one << true << "'1 0' は整数ではありません";
         QTest::newRow("runs 2147483648")
             << one << one << "2147483648" << true << "'2147483648' は整数ではありません";
         QTest::newRow("runs -0") << one << one << "-0" << false << runsMsg;
         QTest::newRow("level '? '") << one << "? " << one << true << "'? ' は整数ではありません";
-        QTest::newRow("level full-width 1") << one << "１" << one << true
-                                            << "'１' は整数ではありません";
+        QTest::newRow("level full-width 1")
+            << one << "１" << one << true << "'１' は整数ではありません";
         QTest::newRow("level 1.5") << one << "1.5" << one << true << "'1.5' は整数ではありません";
     }
     void acceptedWrittenFormsStartARun_data() {
@@ -77,9 +77,12 @@ private slots:
         QTest::addColumn<QString>("level");
         QTest::addColumn<std::int32_t>("played");
         QTest::addColumn<std::int32_t>("flevel");
-        QTest::newRow("plus sign") << "+3" << "2" << 3 << 2;
-        QTest::newRow("spaces around") << " 12 " << " 5 " << 12 << 5;
-        QTest::newRow("leading zeros") << "007" << "+6" << 7 << 6;
+        QTest::newRow("plus sign") << "+3"
+                                   << "2" << 3 << 2;
+        QTest::newRow("spaces around") << " 12 "
+                                       << " 5 " << 12 << 5;
+        QTest::newRow("leading zeros") << "007"
+                                       << "+6" << 7 << 6;
     }
     void acceptedWrittenFormsStartARun() {
         QFETCH(QString, plays);
